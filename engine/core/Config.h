@@ -1,0 +1,92 @@
+// Engine settings, each with a built-in default, read from the optional
+// "vt-config.txt" at start-up.
+#pragma once
+
+#include <string>
+
+#include "presentation/Color.h"
+
+namespace vt {
+
+/// Name of the configuration file in the working directory.
+const std::string CONFIG_FILENAME = "vt-config.txt";
+
+/// SFML style flags: title bar plus close button, and full screen.
+const int WINDOW_STYLE_DEFAULT = 5;
+const int WINDOW_STYLE_FULLSCREEN = 8;
+
+class Config {
+ public:
+  static Config& getInstance();
+  Config(const Config&) = delete;
+  Config& operator=(const Config&) = delete;
+
+  int getFrameTime() const;
+  void setFrameTime(int new_frame_time);
+  float getFontScale() const;
+  void setFontScale(float new_font_scale);
+  int getWindowHorizontalPixels() const;
+  void setWindowHorizontalPixels(int pixels);
+  int getWindowVerticalPixels() const;
+  void setWindowVerticalPixels(int pixels);
+  int getWindowHorizontalChars() const;
+  void setWindowHorizontalChars(int chars);
+  int getWindowVerticalChars() const;
+  void setWindowVerticalChars(int chars);
+  Color getWindowBackgroundColor() const;
+  void setWindowBackgroundColor(Color color);
+  int getWindowStyle() const;
+  void setWindowStyle(int style);
+  std::string getWindowTitle() const;
+  void setWindowTitle(std::string title);
+  bool getShowMouse() const;
+  void setShowMouse(bool show);
+  bool getHeadless() const;
+  void setHeadless(bool headless);
+  std::string getFontFile() const;
+  void setFontFile(std::string file);
+  std::string getLogFile() const;
+  void setLogFile(std::string file);
+  int getRandomSeed() const;
+  void setRandomSeed(int seed);
+  std::string getConfigText() const;
+  void setConfigText(std::string text);
+
+  /// Puts every setting back to its built-in default.
+  void reset();
+
+ private:
+  Config();
+
+  int frame_time;
+  float font_scale;
+  int window_horizontal_pixels;
+  int window_vertical_pixels;
+  int window_horizontal_chars;
+  int window_vertical_chars;
+  Color window_background_color;
+  int window_style;
+  std::string window_title;
+  bool show_mouse;
+  bool headless;
+  std::string font_file;
+  std::string logfile;
+  int random_seed;
+  std::string config_text;
+};
+
+/// The configuration file's comment-free lines joined into one text;
+/// empty when the file cannot be opened.
+std::string readConfig();
+
+/// Stores the text and applies every key found in it to Config.
+void loadConfig(std::string text);
+
+/// Parses text (when non-empty) as comma-separated key:value items,
+/// replacing the previous parse, then returns the first value of key.
+std::string match(std::string text, std::string key);
+
+/// Writes the current settings to the log at level 1.
+void logConfig();
+
+}  // namespace vt

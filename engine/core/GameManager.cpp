@@ -1,0 +1,152 @@
+#include "core/GameManager.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+
+#include "core/Clock.h"
+#include "core/Config.h"
+#include "core/FramePacer.h"
+#include "core/LogManager.h"
+#include "core/Platform.h"
+#include "path/PathManager.h"
+#include "presentation/GraphicsManager.h"
+#include "presentation/InputManager.h"
+#include "resources/ResourceManager.h"
+#include "world/WorldManager.h"
+
+namespace vt {
+
+GameManager::GameManager() : game_over(false), frame_time(33), step_count(0) {
+  setType("GameManager");
+}
+
+GameManager& GameManager::getInstance() {
+  static GameManager instance;
+  return instance;
+}
+
+int GameManager::startUp() {
+  LogManager& log = LogManager::getInstance();
+  loadConfig(readConfig());
+  if (log.startUp() != 0) {
+    log.writeLog("Error starting LogManager!");
+    return -1;
+  }
+  log.writeLog("****************************************************");
+  log.writeLog("** Vantle version %.1f **", static_cast<double>(VANTLE_VERSION));
+  log.writeLog(1, "Log Manager started.");
+  logConfig();
+
+  const Config& config = Config::getInstance();
+  frame_time = config.getFrameTime();
+  log.writeLog(5, "GameManager::startUp(): frame time is %d", frame_time);
+
+  if (!config.getHeadless()) {
+    if (GraphicsManager::getInstance().startUp() != 0) {
+      log.writeLog("Error starting graphics manager!");
+      return -1;
+    }
+    log.writeLog(1, "Graphics manager started.");
+    if (InputManager::getInstance().startUp() != 0) {
+      log.writeLog("Error starting input manager!");
+      return -1;
+    }
+    log.writeLog(1, "Input manager started");
+  } else {
+    log.writeLog(1, "Headless mode enabled:");
+    log.writeLog(1, "--> Not starting GraphicsManager or InputManager.");
+  }
+
+  if (ResourceManager::getInstance().startUp() != 0) {
+    log.writeLog("Error starting resource manager!");
+    return -1;
+  }
+  log.writeLog(1, "Resource manager started.");
+  WorldManager& world = WorldManager::getInstance();
+  if (world.startUp() != 0) {
+    log.writeLog("Error starting world manager!");
+    return -1;
+  }
+  log.writeLog(1, "World manager started.");
+  if (PathManager::getInstance().startUp() != 0) {
+    log.writeLog("Error starting path manager!");
+    return -1;
+  }
+  log.writeLog(1, "Path manager started.");
+
+  const GraphicsManager& graphics = GraphicsManager::getInstance();
+  Box window_box(Vector(0, 0), static_cast<float>(graphics.getHorizontal()),
+                 static_cast<float>(graphics.getVertical()));
+  world.setBoundary(window_box);
+  world.setView(window_box);
+  world.setViewSlack(Vector(1.0f / 3.0f, 1.0f / 3.0f));
+
+  int seed = config.getRandomSeed();
+  if (seed == 0) seed = static_cast<int>(static_cast<std::uint32_t>(time(nullptr)));
+  log.writeLog(10, "GameManager()::startUp(): seed is %d", seed);
+  srand(static_cast<unsigned>(seed));
+
+  if (timeBeginPeriod(1) == TIMER_CANNOT_ACCEPT)
+    log.writeLog(1, "GameManager()::startUp(): Warning!  timeBeginPeriod() cannot accept 1 msec.");
+
+  game_over = false;
+  Manager::startUp();
+  log.writeLog(5, "GameManager::startUp(): successfully started.");
+  return 0;
+}
+
+void GameManager::run() {
+  LogManager& log = LogManager::getInstance();
+  log.writeLog(1, "GameManager::run(): starting game loop");
+  FramePacer pacer(frame_time);
+  game_over = false;
+  step_count = 0;
+  Clock clock;
+  while (!game_over) {
+    clock.delta();
+    InputManager::getInstance().getInput();
+    PathManager::getInstance().cycle();
+    WorldManager::getInstance().update();
+    WorldManager::getInstance().draw();
+    GraphicsManager::getInstance().swapBuffers();
+    pacer.pace(clock.split(), [&clock](int milliseconds) {
+      clock.delta();
+      sleepMilliseconds(milliseconds);
+      return clock.split();
+    });
+    step_count++;
+  }
+  log.writeLog(1, "GameManager::run(): end of game loop");
+}
+
+void GameManager::shutDown() {
+  LogManager& log = LogManager::getInstance();
+  game_over = true;
+  if (timeEndPeriod(1) == TIMER_CANNOT_ACCEPT)
+    log.writeLog(1, "GameManager()::shutDown(): Warning!  timeEndPeriod() cannot accept 1 msec.");
+  WorldManager::getInstance().shutDown();
+  log.writeLog(1, "World Manager stopped");
+  ResourceManager::getInstance().shutDown();
+  log.writeLog(1, "Resource Manager stopped");
+  InputManager::getInstance().shutDown();
+  log.writeLog(1, "Input Manager stopped");
+  GraphicsManager::getInstance().shutDown();
+  log.writeLog(1, "Graphics Manager stopped");
+  log.writeLog("** Game stopped **");
+  log.writeLog("****************************************************");
+  log.shutDown();
+  Manager::shutDown();
+}
+
+bool GameManager::isValid(std::string event_type) const { return event_type == "vt::step"; }
+
+void GameManager::setGameOver(bool new_game_over) { game_over = new_game_over; }
+
+bool GameManager::getGameOver() const { return game_over; }
+
+int GameManager::getFrameTime() const { return frame_time; }
+
+int GameManager::getStepCount() const { return step_count; }
+
+}  // namespace vt

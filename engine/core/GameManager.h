@@ -1,0 +1,44 @@
+// Starts and stops every other manager in a fixed order and runs the
+// fixed-rate game loop: input, path searches, world update and drawing, the
+// step event, the picture swap and a sleep that fills the frame.
+#pragma once
+
+#include <string>
+
+#include "core/Manager.h"
+
+namespace vt {
+
+/// The engine's version, written in the log's banner.
+const float VANTLE_VERSION = 4.2f;
+
+class GameManager : public Manager {
+ public:
+  static GameManager& getInstance();
+
+  /// Starts every manager; -1 at the first that fails.
+  int startUp() override;
+
+  /// Stops the managers, the log last.
+  void shutDown() override;
+
+  /// Runs the game loop until the game-over flag is set.
+  void run();
+
+  /// Only "vt::step" is dispatched by the game manager.
+  bool isValid(std::string event_type) const override;
+
+  void setGameOver(bool new_game_over = true);
+  bool getGameOver() const;
+  int getFrameTime() const;
+  int getStepCount() const;
+
+ private:
+  GameManager();
+
+  bool game_over;
+  int frame_time;
+  int step_count;
+};
+
+}  // namespace vt

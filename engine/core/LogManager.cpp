@@ -1,0 +1,95 @@
+#include "core/LogManager.h"
+
+#include "core/Config.h"
+#include "core/GameManager.h"
+#include "core/Utility.h"
+
+namespace vt {
+
+LogManager::LogManager()
+    : p_f(nullptr), log_level(0), do_flush(false), log_time_string(true), log_step_count(true) {
+  setType("LogManager");
+}
+
+LogManager::~LogManager() {
+  if (p_f) fclose(p_f);
+}
+
+LogManager& LogManager::getInstance() {
+  static LogManager instance;
+  return instance;
+}
+
+int LogManager::startUp() {
+  if (isStarted()) {
+    writeLog("LogManager::startup(): Warning! LogManager already started.");
+    return -1;
+  }
+  std::string name = Config::getInstance().getLogFile();
+  p_f = fopen(name.c_str(), "w");
+  if (!p_f) {
+    writeLog("LogManager::startup(): Warning! Unable to open file '%s'.\n", name.c_str());
+    return -1;
+  }
+  Manager::startUp();
+  writeLog(1, "LogManager::startUp(): successfully started.");
+  return 0;
+}
+
+void LogManager::shutDown() {
+  Manager::shutDown();
+  writeLog(1, "LogManager::shutDown(): successfully stopped.");
+  if (p_f) {
+    fclose(p_f);
+    p_f = nullptr;
+  }
+}
+
+int LogManager::writeLog(const char* fmt, ...) {
+  va_list args;
+  va_start(args, fmt);
+  int result = writeLine(fmt, args);
+  va_end(args);
+  return result;
+}
+
+int LogManager::writeLog(int level, const char* fmt, ...) {
+  if (level > log_level) return 0;
+  va_list args;
+  va_start(args, fmt);
+  int result = writeLine(fmt, args);
+  va_end(args);
+  return result;
+}
+
+int LogManager::writeLine(const char* fmt, va_list args) {
+  FILE* stream = p_f ? p_f : stderr;
+  bool failed = false;
+  int count = 0;
+  auto add = [&](int written) {
+    if (written < 0)
+      failed = true;
+    else
+      count += written;
+  };
+  if (log_time_string) add(fprintf(stream, "%s ", getTimeString()));
+  if (log_step_count) add(fprintf(stream, "%4d ", GameManager::getInstance().getStepCount()));
+  add(vfprintf(stream, fmt, args));
+  add(fprintf(stream, "\n"));
+  if (do_flush && fflush(stream) != 0) failed = true;
+  return failed ? -1 : count;
+}
+
+void LogManager::setLogLevel(int new_log_level) { log_level = new_log_level; }
+
+int LogManager::getLogLevel() const { return log_level; }
+
+void LogManager::setFlush(bool new_do_flush) { do_flush = new_do_flush; }
+
+void LogManager::setLogTimeString(bool new_log_time_string) {
+  log_time_string = new_log_time_string;
+}
+
+void LogManager::setLogStepCount(bool new_log_step_count) { log_step_count = new_log_step_count; }
+
+}  // namespace vt

@@ -1,0 +1,50 @@
+// The engine's diagnostic channel: one log file, each line prefixed with the
+// local time and the game loop's frame number. Lines written while the file
+// is not open go to standard error in the same format.
+#pragma once
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "core/Manager.h"
+
+#define VT_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
+
+namespace vt {
+
+class LogManager : public Manager {
+ public:
+  static LogManager& getInstance();
+
+  ~LogManager() override;
+
+  /// Opens the configured log file, truncating it.
+  int startUp() override;
+
+  /// Writes the last line and closes the file.
+  void shutDown() override;
+
+  /// Writes one line; -1 if a write failed, otherwise a non-negative count.
+  int writeLog(const char* fmt, ...) VT_PRINTF(2, 3);
+
+  /// Writes one line only when level is at most the log level.
+  int writeLog(int level, const char* fmt, ...) VT_PRINTF(3, 4);
+
+  void setLogLevel(int new_log_level);
+  int getLogLevel() const;
+  void setFlush(bool do_flush = true);
+  void setLogTimeString(bool log_time_string = true);
+  void setLogStepCount(bool log_step_count = true);
+
+ private:
+  LogManager();
+  int writeLine(const char* fmt, va_list args);
+
+  FILE* p_f;
+  int log_level;
+  bool do_flush;
+  bool log_time_string;
+  bool log_step_count;
+};
+
+}  // namespace vt

@@ -1,0 +1,20 @@
+// Small text helpers shared by the log, the view objects and serialization.
+#pragma once
+
+#include <string>
+
+namespace vt {
+
+/// Local time as "hh:mm:ss" in a buffer overwritten by each call;
+/// "(time error)" when the time cannot be read.
+const char* getTimeString();
+
+/// Each value as a default-formatted stream prints it (3.0f gives "3").
+std::string toString(int i);
+std::string toString(float f);
+/// A one-character string; the zero char gives "0".
+std::string toString(char c);
+/// "true" or "false".
+std::string toString(bool b);
+
+}  // namespace vt

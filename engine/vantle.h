@@ -1,0 +1,22 @@
+// The whole Vantle engine API in one include.
+#pragma once
+
+#include "core/Clock.h"
+#include "core/Config.h"
+#include "core/FramePacer.h"
+#include "core/GameManager.h"
+#include "core/LogManager.h"
+#include "core/Manager.h"
+#include "core/Platform.h"
+#include "core/Utility.h"
+#include "path/PathManager.h"
+#include "presentation/Color.h"
+#include "presentation/GraphicsManager.h"
+#include "presentation/InputManager.h"
+#include "resources/Frame.h"
+#include "resources/ResourceManager.h"
+#include "resources/Sprite.h"
+#include "world/Box.h"
+#include "world/Geometry.h"
+#include "world/Vector.h"
+#include "world/WorldManager.h"

@@ -1,0 +1,25 @@
+// Pure geometry of the world: box intersection, world and view coordinates
+// and the placement of the view over the world.
+#pragma once
+
+#include "world/Box.h"
+#include "world/Vector.h"
+
+namespace vt {
+
+/// Inclusive on every edge: boxes that only touch intersect.
+bool boxIntersectsBox(Box a, Box b);
+
+/// A world position relative to the world manager's view.
+Vector worldToView(Vector world_pos);
+
+/// A view position back in world coordinates.
+Vector viewToWorld(Vector view_pos);
+
+/// The view's corner that centres target, clamped into a world from (0, 0).
+Vector centreView(Box view, Box boundary, Vector target);
+
+/// The view's corner after target left the slack zone around its centre.
+Vector followWithSlack(Box view, Box boundary, Vector slack, Vector target);
+
+}  // namespace vt

@@ -1,0 +1,84 @@
+#include "TestSupport.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "vantle.h"
+
+namespace vt_test {
+
+void InTempDir::SetUp() {
+  previous_dir = std::filesystem::current_path().string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "vantle-test-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  dir = pattern;
+  std::filesystem::current_path(dir);
+}
+
+void InTempDir::TearDown() {
+  std::filesystem::current_path(previous_dir);
+  std::error_code ignored;
+  std::filesystem::remove_all(dir, ignored);
+}
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::vector<std::string> readLines(const std::string& path) {
+  std::vector<std::string> lines;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) lines.push_back(line);
+  return lines;
+}
+
+std::string messageOf(const std::string& log_line) {
+  // "hh:mm:ss ", the step count right-aligned in at least four columns, a blank.
+  std::string::size_type i = 9;
+  while (i < log_line.size() && log_line[i] == ' ') i++;
+  while (i < log_line.size() &&
+         (isdigit(static_cast<unsigned char>(log_line[i])) || log_line[i] == '-'))
+    i++;
+  return i + 1 <= log_line.size() ? log_line.substr(std::min(i + 1, log_line.size())) : "";
+}
+
+std::vector<std::string> logMessages(const std::string& path) {
+  std::vector<std::string> messages;
+  for (const std::string& line : readLines(path)) messages.push_back(messageOf(line));
+  return messages;
+}
+
+bool contains(const std::vector<std::string>& lines, const std::string& text) {
+  return count(lines, text) > 0;
+}
+
+int count(const std::vector<std::string>& lines, const std::string& text) {
+  int n = 0;
+  for (const std::string& line : lines)
+    if (line == text) n++;
+  return n;
+}
+
+void startPlainLog() {
+  vt::LogManager& log = vt::LogManager::getInstance();
+  log.setLogTimeString(false);
+  log.setLogStepCount(false);
+  log.setFlush(true);
+  ASSERT_EQ(log.startUp(), 0);
+}
+
+}  // namespace vt_test
