@@ -1,20 +1,65 @@
 // Holds the sprites, sounds and music a game loads once at set-up, each
-// found again by its label.
+// found again by its exact label; with duplicate labels the first one loaded
+// wins. Sprites are read from the engine's plain-text sprite files, audio
+// from any file SFML decodes.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "core/Manager.h"
+#include "resources/Music.h"
+#include "resources/Sound.h"
+#include "resources/Sprite.h"
 
 namespace vt {
+
+const int MAX_SPRITES = 1000;
+const int MAX_SOUNDS = 128;
+const int MAX_MUSICS = 128;
 
 class ResourceManager : public Manager {
  public:
   static ResourceManager& getInstance();
 
+  ~ResourceManager() override;
+
+  /// Empties the sprite, sound and music tables; always 0.
   int startUp() override;
+
+  /// Deletes every sprite and stops all audio. Sounds and music stay
+  /// loaded and findable until the next start-up.
   void shutDown() override;
+
+  /// Reads a sprite file and keeps the sprite under label; 0 on success,
+  /// -1 after logging why the file was refused.
+  int loadSprite(std::string filename, std::string label);
+
+  /// The first sprite loaded under label, or null.
+  Sprite* getSprite(std::string label) const;
+
+  /// Decodes a sound effect into the next free slot; 0 or -1.
+  int loadSound(std::string filename, std::string label);
+
+  /// The first sound loaded under label, or null.
+  Sound* getSound(std::string label);
+
+  /// Opens a music track for streaming in the next free slot; 0 or -1.
+  /// Tracks need a non-empty label.
+  int loadMusic(std::string filename, std::string label);
+
+  /// The first track loaded under label, or null.
+  Music* getMusic(std::string label);
 
  private:
   ResourceManager();
+
+  std::unique_ptr<Sprite> p_sprite[MAX_SPRITES];
+  int sprite_count;
+  Sound sound[MAX_SOUNDS];
+  int sound_count;
+  Music music[MAX_MUSICS];
+  int music_count;
 };
 
 }  // namespace vt

@@ -13,13 +13,13 @@ Sprite::Sprite(int max_frames)
       frame_count(0),
       color(COLOR_DEFAULT),
       label("[Undefined]") {
-  if (max_frames > 0) frame.reset(new (std::nothrow) Frame[max_frames]);
-  if (max_frames > 0 && !frame) {
+  if (max_frames >= 0) frame.reset(new (std::nothrow) Frame[max_frames]);
+  if (!frame) {
     LogManager::getInstance().writeLog("Sprite::Sprite(): Unable to allocate %d frames.",
                                        max_frames);
     return;
   }
-  max_frame_count = max_frames > 0 ? max_frames : 0;
+  max_frame_count = max_frames;
 }
 
 void Sprite::setWidth(int new_width) { width = new_width; }
