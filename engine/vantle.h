@@ -11,6 +11,7 @@
 #include "core/Utility.h"
 #include "path/PathManager.h"
 #include "presentation/Color.h"
+#include "presentation/Display.h"
 #include "presentation/GraphicsManager.h"
 #include "presentation/InputManager.h"
 #include "resources/Frame.h"

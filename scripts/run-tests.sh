@@ -13,7 +13,8 @@ for n in $(seq 90 120); do
 done
 [ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
 
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: a server left without clients resets and refuses connections meanwhile.
+Xvfb "$display" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
 for _ in $(seq 1 50); do

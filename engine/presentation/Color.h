@@ -1,6 +1,9 @@
 // The engine's colour names, shared by configuration, sprites, view objects
-// and shapes.
+// and shapes, and their conversions to SFML colours and RGB components.
 #pragma once
+
+#include <SFML/Graphics/Color.hpp>
+#include <cstdint>
 
 namespace vt {
 
@@ -17,5 +20,12 @@ enum Color {
 };
 
 const Color COLOR_DEFAULT = WHITE;
+
+/// The SFML colour of color; white for CUSTOM and for unknown values.
+sf::Color colorToSFML(Color color);
+
+/// Stores the red, green and blue components of color. CUSTOM and unknown
+/// values have no components: the arguments are left as they are.
+void colorToRGB(Color color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue);
 
 }  // namespace vt

@@ -1,19 +1,60 @@
-// Owns the game window and draws the engine's character-cell picture into it.
+// Owns the game window and draws the engine's character-cell picture into it:
+// every character is a coloured glyph on a cell-sized rectangle of the
+// window's background colour, placed by its position in the view.
 #pragma once
 
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/Graphics/Text.hpp>
+#include <memory>
+#include <string>
+
 #include "core/Manager.h"
+#include "presentation/Color.h"
+#include "resources/Frame.h"
+#include "world/Vector.h"
 
 namespace vt {
+
+/// Placement of a drawn string relative to its position.
+enum Justification {
+  LEFT_JUSTIFIED = 0,
+  CENTER_JUSTIFIED = 1,
+  RIGHT_JUSTIFIED = 2,
+};
 
 class GraphicsManager : public Manager {
  public:
   static GraphicsManager& getInstance();
 
+  ~GraphicsManager() override;
+
+  /// Opens the configured window and loads the font; 0 also when the window
+  /// is already open, -1 when no window or font could be had.
   int startUp() override;
+
+  /// Closes the window and releases the drawing objects.
   void shutDown() override;
+
+  /// Draws one character at a world position on a blank cell; -1 when not
+  /// started.
+  int drawCh(Vector world_pos, char ch, Color color);
+
+  /// Draws a string along a row, starting at, centred on or ending at the
+  /// position; -1 when not started.
+  int drawString(Vector world_pos, std::string str, Justification just, Color color);
+
+  /// Draws a frame with its top-left or, if centered, its middle character at
+  /// the position. Characters equal to transparent are left out, unless it is
+  /// the NUL character. -1 when not started or the frame is empty.
+  int drawFrame(Vector world_pos, Frame frame, bool centered, Color color, char transparent);
 
   /// Shows the finished picture and clears the window for the next one.
   int swapBuffers();
+
+  /// The window, null when there is none.
+  sf::RenderWindow* getWindow() const;
 
   /// Window size in character cells.
   int getHorizontal() const;
@@ -25,11 +66,32 @@ class GraphicsManager : public Manager {
 
  private:
   GraphicsManager();
+  void releaseWindow();
 
+  sf::Font font;
+  std::unique_ptr<sf::RenderWindow> p_window;
   int window_horizontal_pixels;
   int window_vertical_pixels;
   int window_horizontal_chars;
   int window_vertical_chars;
+  std::unique_ptr<sf::RectangleShape> p_rectangle;
+  sf::Color background_color;
+  std::unique_ptr<sf::Text> p_text;
 };
+
+/// Width of one character cell in pixels.
+float charWidth();
+
+/// Height of one character cell in pixels.
+float charHeight();
+
+/// Glyph size in pixels: the configured font scale times the smaller cell side.
+unsigned glyphSize();
+
+/// A position in cells converted to pixels.
+Vector spacesToPixels(Vector spaces);
+
+/// A position in pixels converted to cells.
+Vector pixelsToSpaces(Vector pixels);
 
 }  // namespace vt

@@ -61,18 +61,6 @@ TEST_F(GameManagerTest, HeadlessStartUpSkipsGraphicsAndInputAndLeavesAnEmptyWorl
   EXPECT_FALSE(contains(log, "Graphics manager started."));
 }
 
-TEST_F(GameManagerTest, WindowedStartUpSizesTheWorldToTheWindowInCharacters) {
-  if (!std::getenv("DISPLAY")) GTEST_SKIP() << "needs an X display";
-  writeFile("vt-config.txt", "window_horizontal_chars:60,window_vertical_chars:20,\n");
-  vt::GameManager& game = vt::GameManager::getInstance();
-  ASSERT_EQ(game.startUp(), 0);
-  EXPECT_TRUE(vt::InputManager::getInstance().isStarted());
-  vt::Box view = vt::WorldManager::getInstance().getView();
-  EXPECT_EQ(view.getHorizontal(), 60);
-  EXPECT_EQ(view.getVertical(), 20);
-  game.shutDown();
-}
-
 TEST_F(GameManagerTest, UnopenableLogFileFailsStartUpAndTheProgramStillEndsWithZero) {
   writeFile("vt-config.txt", "headless:true,\nlogfile:missing/dir/game.log,\n");
   EXPECT_EQ(runProgram(), 0);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -71,6 +72,25 @@ int count(const std::vector<std::string>& lines, const std::string& text) {
   for (const std::string& line : lines)
     if (line == text) n++;
   return n;
+}
+
+bool requireDisplay() {
+  if (vt::canOpenDisplay()) return true;
+  if (std::getenv("VANTLE_REQUIRE_DISPLAY")) {
+    const char* display = std::getenv("DISPLAY");
+    // Fatal, so that a test body after a SetUp that asked is not run either.
+    [display] { FAIL() << "no X display can be opened; DISPLAY=" << (display ? display : ""); }();
+    return false;
+  }
+  [] { GTEST_SKIP() << "needs an X display"; }();
+  return false;
+}
+
+void stageFont() {
+  std::error_code error;
+  std::filesystem::copy_file(TEST_FONT, "vt-font.ttf",
+                             std::filesystem::copy_options::overwrite_existing, error);
+  ASSERT_FALSE(error) << "cannot copy " << TEST_FONT << ": " << error.message();
 }
 
 void startPlainLog() {

@@ -42,6 +42,22 @@ bool contains(const std::vector<std::string>& lines, const std::string& text);
 /// How many lines of lines equal text.
 int count(const std::vector<std::string>& lines, const std::string& text);
 
+/// Whether the test may use a window. Without an X display it skips the
+/// test, or fails it when VANTLE_REQUIRE_DISPLAY is set; use REQUIRE_DISPLAY()
+/// in a test body or SetUp so that the test stops there.
+bool requireDisplay();
+
+#define REQUIRE_DISPLAY()                   \
+  do {                                      \
+    if (!vt_test::requireDisplay()) return; \
+  } while (false)
+
+/// A monospaced TrueType font that the test machines have.
+const std::string TEST_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf";
+
+/// Copies TEST_FONT into the working folder under the engine's default font name.
+void stageFont();
+
 /// Starts the log manager alone on "vantle.log" in the working folder,
 /// without time or step prefixes.
 void startPlainLog();
