@@ -6,6 +6,7 @@
 
 #include "core/Clock.h"
 #include "core/Config.h"
+#include "core/EventStep.h"
 #include "core/FramePacer.h"
 #include "core/LogManager.h"
 #include "core/Platform.h"
@@ -109,6 +110,8 @@ void GameManager::run() {
     PathManager::getInstance().cycle();
     WorldManager::getInstance().update();
     WorldManager::getInstance().draw();
+    EventStep step(step_count);
+    onEvent(&step);
     GraphicsManager::getInstance().swapBuffers();
     pacer.pace(clock.split(), [&clock](int milliseconds) {
       clock.delta();

@@ -1,11 +1,20 @@
-// Pure geometry of the world: box intersection, world and view coordinates
-// and the placement of the view over the world.
+// Pure geometry of the world: the boxes of objects in the world, box
+// intersection, world and view coordinates and the placement of the view
+// over the world.
 #pragma once
 
 #include "world/Box.h"
 #include "world/Vector.h"
 
 namespace vt {
+
+class Object;
+
+/// The object's box moved to its position.
+Box getWorldBox(const Object* p_o);
+
+/// The object's box as it would be at where.
+Box getWorldBox(const Object* p_o, Vector where);
 
 /// Inclusive on every edge: boxes that only touch intersect.
 bool boxIntersectsBox(Box a, Box b);

@@ -1,30 +1,169 @@
 #include "world/WorldManager.h"
 
+#include "core/EventCollision.h"
+#include "core/EventKeyboard.h"
+#include "core/EventMouse.h"
+#include "core/EventOut.h"
+#include "core/EventStep.h"
 #include "core/LogManager.h"
+#include "world/Geometry.h"
+#include "world/Object.h"
+#include "world/ObjectListIterator.h"
+#include "world/ObjectSnapshot.h"
 
 namespace vt {
 
-WorldManager::WorldManager() { setType("WorldManager"); }
+namespace {
+// View objects are drawn wherever they stand.
+bool isViewObject(const Object*) { return false; }
+}  // namespace
+
+WorldManager::WorldManager() : p_view_following(nullptr) { setType("WorldManager"); }
 
 WorldManager& WorldManager::getInstance() {
   static WorldManager instance;
   return instance;
 }
 
+bool WorldManager::isValid(std::string event_type) const {
+  LogManager& log = LogManager::getInstance();
+  if (event_type == KEYBOARD_EVENT || event_type == MOUSE_EVENT || event_type == STEP_EVENT) {
+    log.writeLog("WorldManager::isValid(): WorldManager does not handle %s", event_type.c_str());
+    return false;
+  }
+  if (event_type == OUT_EVENT || event_type == COLLISION_EVENT) {
+    log.writeLog("WorldManager::isValid(): Event %s handled automatically.", event_type.c_str());
+    return false;
+  }
+  return true;
+}
+
 int WorldManager::startUp() {
+  deletions.clear();
   boundary = Box();
   view = Box();
   view_slack = Vector();
+  p_view_following = nullptr;
   Manager::startUp();
   LogManager::getInstance().writeLog(5, "WorldManager::startUp(): successfully started.");
   return 0;
 }
 
-void WorldManager::shutDown() { Manager::shutDown(); }
+void WorldManager::shutDown() {
+  Manager::shutDown();
+  // A destructor may delete other objects of the copy itself.
+  ObjectSnapshot all(getAllObjects(true));
+  for (int i = 0; i < all.getCount(); i++) delete all.getLive(i);
+}
 
-void WorldManager::update() {}
+int WorldManager::insertObject(Object* p_o) {
+  if (!isStarted()) {
+    LogManager& log = LogManager::getInstance();
+    log.writeLog(2, "WorldManager::insertObject(): Not adding Object %d", p_o->getId());
+    log.writeLog(2, "                              because WorldManager not started.");
+    return -1;
+  }
+  return scene_graph.insertObject(p_o);
+}
 
-void WorldManager::draw() {}
+int WorldManager::removeObject(Object* p_o) {
+  // An object deleted outright must not be deleted again, nor followed.
+  if (!deletions.isEmpty()) deletions.remove(p_o);
+  if (p_o == p_view_following) p_view_following = nullptr;
+  return scene_graph.removeObject(p_o);
+}
+
+ObjectList WorldManager::getAllObjects(bool include_inactive) const {
+  if (include_inactive) return scene_graph.activeObjects() + scene_graph.inactiveObjects();
+  return scene_graph.activeObjects();
+}
+
+int WorldManager::markForDelete(Object* p_o) {
+  if (deletions.contains(p_o)) return 0;
+  if (deletions.insert(p_o) != 0) {
+    LogManager::getInstance().writeLog(
+        "WorldManager::markForDelete(): unable to add object %p to deletions list",
+        static_cast<void*>(p_o));
+    return -1;
+  }
+  return 0;
+}
+
+void WorldManager::update() {
+  ObjectSnapshot active(scene_graph.activeObjects());
+  for (int i = 0; i < active.getCount(); i++) {
+    Object* p_o = active.getLive(i);
+    if (!p_o) continue;
+    Vector predicted = p_o->getPosition() + p_o->getVelocity();
+    if (predicted != p_o->getPosition()) moveObject(p_o, predicted);
+    // Its own or another's collision handler may have deleted it.
+    if (!active.getLive(i)) continue;
+    p_o->doPathFollowing();
+    if (p_o->getAcceleration() != Vector())
+      p_o->setVelocity(p_o->getVelocity() + p_o->getAcceleration());
+  }
+  // Destructors run here may mark further objects, which go in this walk too.
+  while (!deletions.isEmpty()) {
+    Object* p_o = ObjectListIterator(&deletions).currentObject();
+    deletions.remove(p_o);
+    delete p_o;
+  }
+}
+
+void WorldManager::draw() {
+  for (int altitude = MIN_ALTITUDE; altitude <= MAX_ALTITUDE; altitude++) {
+    ObjectSnapshot visible(scene_graph.visibleObjects(altitude));
+    for (int i = 0; i < visible.getCount(); i++) {
+      Object* p_o = visible.getLive(i);
+      if (p_o && (boxIntersectsBox(getWorldBox(p_o), view) || isViewObject(p_o))) p_o->draw();
+    }
+  }
+}
+
+ObjectList WorldManager::getCollisions(const Object* p_o, Vector where) const {
+  ObjectList collisions;
+  Box moved = getWorldBox(p_o, where);
+  ObjectList solid = scene_graph.solidObjects();
+  for (ObjectListIterator it(&solid); !it.isDone(); it.next()) {
+    Object* p_other = it.currentObject();
+    if (p_other != p_o && p_other->isSolid() && boxIntersectsBox(moved, getWorldBox(p_other)))
+      collisions.insert(p_other);
+  }
+  return collisions;
+}
+
+int WorldManager::moveObject(Object* p_o, Vector where) {
+  int id = p_o->getId();
+  if (p_o->isSolid()) {
+    ObjectSnapshot collisions(getCollisions(p_o, where));
+    bool do_move = true;
+    for (int i = 0; i < collisions.getCount(); i++) {
+      Object* p_other = collisions.getLive(i);
+      if (!p_other) continue;
+      EventCollision c(p_o, p_other, where);
+      p_o->eventHandler(&c);
+      // Either handler may delete either object; a deleted mover goes nowhere.
+      if (!Object::exists(p_o, id)) return -1;
+      if (!collisions.getLive(i)) continue;
+      p_other->eventHandler(&c);
+      if (!Object::exists(p_o, id)) return -1;
+      if (!collisions.getLive(i)) continue;
+      if (p_o->getSolidness() == HARD && p_other->getSolidness() == HARD) do_move = false;
+      if (p_o->getNoSoft() && p_other->getSolidness() == SOFT) do_move = false;
+    }
+    if (!do_move) return -1;
+  }
+  Box before = getWorldBox(p_o);
+  p_o->setPosition(where);
+  Box after = getWorldBox(p_o, where);
+  if (boxIntersectsBox(before, boundary) && !boxIntersectsBox(after, boundary)) {
+    EventOut out;
+    p_o->eventHandler(&out);
+  }
+  if (p_o == p_view_following && Object::exists(p_o, id))
+    view.setCorner(followWithSlack(view, boundary, view_slack, p_o->getPosition()));
+  return 0;
+}
 
 void WorldManager::setBoundary(Box new_boundary) { boundary = new_boundary; }
 Box WorldManager::getBoundary() const { return boundary; }
@@ -32,5 +171,20 @@ void WorldManager::setView(Box new_view) { view = new_view; }
 Box WorldManager::getView() const { return view; }
 void WorldManager::setViewSlack(Vector new_view_slack) { view_slack = new_view_slack; }
 Vector WorldManager::getViewSlack() const { return view_slack; }
+
+int WorldManager::setViewFollowing(Object* p_new_view_following) {
+  if (!p_new_view_following) {
+    p_view_following = nullptr;
+    return 0;
+  }
+  if (!scene_graph.activeObjects().contains(p_new_view_following)) return -1;
+  p_view_following = p_new_view_following;
+  view.setCorner(centreView(view, boundary, p_view_following->getPosition()));
+  return 0;
+}
+
+Object* WorldManager::getViewFollowing() const { return p_view_following; }
+
+SceneGraph& WorldManager::getSceneGraph() { return scene_graph; }
 
 }  // namespace vt

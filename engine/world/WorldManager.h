@@ -1,9 +1,16 @@
-// Owns the game world: its boundary, the view onto it shown in the window
-// and the slack within which the followed object moves without moving the view.
+// Owns the game world: every object in it, its boundary, the view onto it
+// shown in the window and the object the view follows. Each frame it moves
+// the objects by their velocities, resolves collisions, tells objects that
+// left the world, deletes the ones marked for deletion and draws the rest
+// layer by layer. It also dispatches the event types no other manager takes.
 #pragma once
+
+#include <string>
 
 #include "core/Manager.h"
 #include "world/Box.h"
+#include "world/ObjectList.h"
+#include "world/SceneGraph.h"
 #include "world/Vector.h"
 
 namespace vt {
@@ -12,14 +19,37 @@ class WorldManager : public Manager {
  public:
   static WorldManager& getInstance();
 
+  /// Every type but step, input, collision and out-of-world events, which
+  /// belong to other managers or are delivered without registration.
+  bool isValid(std::string event_type) const override;
+
   int startUp() override;
+
+  /// Deletes every object left in the world.
   void shutDown() override;
 
-  /// Moves, accelerates and deletes the world's objects for one frame.
+  /// Called by the object constructor and destructor.
+  int insertObject(Object* p_o);
+  int removeObject(Object* p_o);
+
+  /// The active objects, then the inactive ones if asked for.
+  ObjectList getAllObjects(bool include_inactive = false) const;
+
+  /// Has the object deleted at the end of the next update; 0 or -1.
+  int markForDelete(Object* p_o);
+
+  /// Moves, path-steers and accelerates the active objects, then deletes
+  /// the ones marked for deletion.
   void update();
 
-  /// Draws the world's objects that the view shows.
+  /// Draws the visible objects in the view, altitude by altitude.
   void draw();
+
+  /// The solid objects other than p_o that p_o would touch at where.
+  ObjectList getCollisions(const Object* p_o, Vector where) const;
+
+  /// Moves p_o to where unless a collision blocks it; 0 if moved, -1 if not.
+  int moveObject(Object* p_o, Vector where);
 
   void setBoundary(Box new_boundary);
   Box getBoundary() const;
@@ -28,9 +58,19 @@ class WorldManager : public Manager {
   void setViewSlack(Vector new_view_slack);
   Vector getViewSlack() const;
 
+  /// Centres the view on an active object and keeps it in view as it moves;
+  /// none stops following. -1 for an object not active in the world.
+  int setViewFollowing(Object* p_new_view_following);
+  Object* getViewFollowing() const;
+
+  SceneGraph& getSceneGraph();
+
  private:
   WorldManager();
 
+  SceneGraph scene_graph;
+  ObjectList deletions;
+  Object* p_view_following;
   Box boundary;
   Box view;
   Vector view_slack;

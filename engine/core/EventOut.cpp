@@ -1,0 +1,7 @@
+#include "core/EventOut.h"
+
+namespace vt {
+
+EventOut::EventOut() { setType(OUT_EVENT); }
+
+}  // namespace vt

@@ -1,0 +1,33 @@
+// A copy of an object list taken before a walk that may run event handlers.
+// Handlers may delete objects outright; the snapshot remembers each object's
+// id so the walk can skip the ones destroyed since, instead of calling into
+// freed memory.
+#pragma once
+
+#include <vector>
+
+#include "world/ObjectList.h"
+
+namespace vt {
+
+class ObjectSnapshot {
+ public:
+  /// Every object of list must exist when the snapshot is taken.
+  explicit ObjectSnapshot(const ObjectList& list);
+
+  int getCount() const;
+
+  /// The object at index, or none if it has been destroyed since.
+  Object* getLive(int index) const;
+
+ private:
+  struct Entry {
+    Object* p_object;
+    int id;
+  };
+
+  std::vector<Entry> entries;
+  unsigned long destroyed_before;
+};
+
+}  // namespace vt

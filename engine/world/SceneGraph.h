@@ -1,0 +1,43 @@
+// Indexes the world's objects by what each frame's work asks about them:
+// active, solid, visible per altitude, and inactive. The object setters ask
+// the scene graph to move an object between lists before they change the
+// attribute, so the lists always agree with the objects.
+#pragma once
+
+#include "world/Object.h"
+#include "world/ObjectList.h"
+
+namespace vt {
+
+class SceneGraph {
+ public:
+  SceneGraph();
+
+  /// Adds an object to the lists its attributes call for; 0 or -1.
+  int insertObject(Object* p_o);
+
+  /// Takes an object out of every list it is in; 0 or -1.
+  int removeObject(Object* p_o);
+
+  ObjectList activeObjects() const;
+  ObjectList solidObjects() const;
+  ObjectList inactiveObjects() const;
+
+  /// The visible objects at altitude; empty (with a message) for a bad altitude.
+  ObjectList visibleObjects(int altitude) const;
+
+  // Each is called before the object's attribute changes, so p_o still
+  // carries its old value; -1 makes the setter keep the old value.
+  int updateAltitude(Object* p_o, int new_altitude);
+  int updateSolidness(Object* p_o, Solidness new_solidness);
+  int updateVisible(Object* p_o, bool new_visible);
+  int updateActive(Object* p_o, bool new_active);
+
+ private:
+  ObjectList objects;
+  ObjectList solid_objects;
+  ObjectList visible_objects[MAX_ALTITUDE + 1];
+  ObjectList inactive_objects;
+};
+
+}  // namespace vt

@@ -1,0 +1,72 @@
+// A started world on a plain log, and objects that record the events they
+// receive and can react to them.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "vantle.h"
+
+namespace world_test {
+
+/// "<name> <event type>" for every event a probe received and "<name> draw"
+/// for every draw, in order.
+inline std::vector<std::string> journal;
+
+class Probe : public vt::Object {
+ public:
+  explicit Probe(std::string init_name = "probe", vt::Vector at = vt::Vector())
+      : name(std::move(init_name)) {
+    setPosition(at);
+  }
+
+  int eventHandler(const vt::Event* p_e) override {
+    journal.push_back(name + " " + p_e->getType());
+    if (reaction) reaction(p_e);
+    return 1;
+  }
+
+  void draw() override {
+    journal.push_back(name + " draw");
+    Object::draw();
+  }
+
+  std::string name;
+  std::function<void(const vt::Event*)> reaction;
+};
+
+/// Whether the log holds every one of messages; names the missing ones.
+inline ::testing::AssertionResult logged(const std::vector<std::string>& messages) {
+  std::vector<std::string> lines = vt_test::readLines("vantle.log");
+  std::string missing;
+  for (const std::string& message : messages)
+    if (!vt_test::contains(lines, message)) missing += "\n  " + message;
+  if (missing.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "not logged:" << missing;
+}
+
+/// A 125 by 100 world with a 75 by 20 view, in a fresh working folder.
+class WorldTest : public vt_test::InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    vt_test::startPlainLog();
+    journal.clear();
+    world().startUp();
+    world().setBoundary(vt::Box(vt::Vector(), 125, 100));
+    world().setView(vt::Box(vt::Vector(), 75, 20));
+  }
+
+  void TearDown() override {
+    world().shutDown();
+    vt::LogManager::getInstance().shutDown();
+    InTempDir::TearDown();
+  }
+
+  static vt::WorldManager& world() { return vt::WorldManager::getInstance(); }
+  static vt::SceneGraph& graph() { return world().getSceneGraph(); }
+};
+
+}  // namespace world_test

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include "WorldTestSupport.h"
+
+using namespace world_test;
+
+namespace {
+class InterestTest : public WorldTest {
+ protected:
+  static int deliver(vt::Manager& manager, const std::string& type) {
+    vt::Event event;
+    event.setType(type);
+    return manager.onEvent(&event);
+  }
+
+  static vt::GameManager& game() { return vt::GameManager::getInstance(); }
+};
+}  // namespace
+
+TEST_F(InterestTest, ManagersAcceptOnlyTheirOwnTypes) {
+  EXPECT_FALSE(game().isValid("vt::view"));
+  EXPECT_FALSE(vt::InputManager::getInstance().isValid("vt::step"));
+  EXPECT_TRUE(world().isValid("vt::view"));
+  Probe o;
+  EXPECT_EQ(world().registerInterest(&o, "vt::step"), -1);
+  EXPECT_EQ(world().registerInterest(nullptr, "game::new"), -1);
+  EXPECT_EQ(deliver(world(), "game::new"), 0);
+  EXPECT_TRUE(logged({"WorldManager::isValid(): WorldManager does not handle vt::step"}));
+}
+
+TEST_F(InterestTest, DuplicatesReceiveTwiceAndInactiveObjectsNothing) {
+  Probe a("a"), b("b");
+  a.registerInterest("vt::step");
+  a.registerInterest("vt::step");
+  b.registerInterest("vt::step");
+  EXPECT_EQ(deliver(game(), "vt::step"), 3);
+  a.unregisterInterest("vt::step");
+  b.setActive(false);
+  EXPECT_EQ(deliver(game(), "vt::step"), 1);
+  b.setActive(true);
+  EXPECT_EQ(deliver(game(), "vt::step"), 2);
+  EXPECT_EQ(journal, (std::vector<std::string>{"a vt::step", "a vt::step", "b vt::step",
+                                               "a vt::step", "a vt::step", "b vt::step"}));
+}
+
+TEST_F(InterestTest, UndefinedEventsAreWarnedAboutAndStillDelivered) {
+  vt::LogManager::getInstance().setLogLevel(1);
+  Probe o;
+  o.registerInterest("vt::undefined");
+  vt::Event undefined;
+  EXPECT_EQ(world().onEvent(&undefined), 1);
+  EXPECT_TRUE(logged({"WorldManager::onEvent(): Warning! Event type is undefined."}));
+}
+
+TEST_F(InterestTest, TableHoldsAHundredTypesAndClosesGapsOnRemoval) {
+  Probe a("a"), b("b");
+  for (int i = 0; i < vt::MAX_EVENTS; i++)
+    ASSERT_EQ(a.registerInterest("t" + std::to_string(i)), 0);
+  EXPECT_EQ(b.registerInterest("t100"), -1);
+  EXPECT_EQ(b.registerInterest("t7"), 0);  // known types still take objects
+  EXPECT_EQ(a.unregisterInterest("t50"), 0);
+  EXPECT_EQ(b.registerInterest("t100"), 0);
+  EXPECT_EQ(deliver(world(), "t50"), 0);
+  EXPECT_EQ(deliver(world(), "t99"), 1);
+  EXPECT_EQ(deliver(world(), "t100"), 1);
+  EXPECT_EQ(deliver(world(), "t7"), 2);
+  EXPECT_EQ(journal, (std::vector<std::string>{"a t99", "b t100", "a t7", "b t7"}));
+  EXPECT_EQ(world().unregisterInterest(&b, "t50"), -1);
+  EXPECT_EQ(world().unregisterInterest(&b, "t99"), -1);
+}
+
+TEST_F(InterestTest, DeliveryWalksTheRegistrationsItStartedWith) {
+  Probe first("first"), leaver("leaver"), victim("victim");
+  Probe* p_late = nullptr;
+  Probe* p_doomed = new Probe("doomed");
+  first.reaction = [&](const vt::Event*) {
+    if (!p_late) p_late = new Probe("late");
+    p_late->registerInterest("vt::step");
+    delete p_doomed;  // outright, while it waits in the snapshot
+    p_doomed = nullptr;
+  };
+  leaver.reaction = [&](const vt::Event*) { leaver.unregisterInterest("vt::step"); };
+  for (Probe* p : {&first, p_doomed, &leaver, &victim}) p->registerInterest("vt::step");
+  victim.reaction = [&](const vt::Event*) { first.reaction = nullptr; };
+  EXPECT_EQ(deliver(game(), "vt::step"), 3);
+  EXPECT_EQ(deliver(game(), "vt::step"), 3);
+  EXPECT_EQ(journal,
+            (std::vector<std::string>{"first vt::step", "leaver vt::step", "victim vt::step",
+                                      "first vt::step", "victim vt::step", "late vt::step"}));
+}

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "WorldTestSupport.h"
+
+using namespace world_test;
+using vt::Vector;
+
+namespace {
+class ObjectTest : public WorldTest {};
+}  // namespace
+
+TEST_F(ObjectTest, VelocitySplitsIntoSpeedAndUnitDirection) {
+  Probe o;
+  EXPECT_TRUE(o.isModified(vt::ID));  // every flag starts set
+  o.setVelocity(Vector(3, 4));
+  EXPECT_EQ(o.getSpeed(), 5);
+  EXPECT_EQ(o.getDirection(), Vector(0.6f, 0.8f));
+  o.setVelocity(Vector());
+  EXPECT_EQ(o.getSpeed(), 0);
+  EXPECT_EQ(o.getDirection(), Vector());
+
+  o.setPosition(Vector(1, 1));
+  o.setSpeed(2);
+  o.moveTo(Vector(1, 5));
+  EXPECT_EQ(o.getDirection(), Vector(0, 1));
+  o.moveTo(Vector(1, 1));
+  EXPECT_EQ(o.getDirection(), Vector());
+  EXPECT_EQ(o.getSpeed(), 2);
+  EXPECT_TRUE(logged({"\t pos (1.00, 1.00), v (0.00, 4.00)"}));
+}
+
+TEST_F(ObjectTest, SpriteSizesTheBoxAndAnimatesWithSlowdown) {
+  vt::Sprite sprite(3);
+  sprite.setWidth(3);
+  sprite.setHeight(2);
+  sprite.setLabel("blinker");
+  for (char c : {'a', 'b', 'c'}) sprite.addFrame(vt::Frame(3, 2, std::string(6, c)));
+  Probe o;
+  o.setSprite(&sprite);
+  EXPECT_EQ(o.getSpriteName(), "blinker");
+  EXPECT_EQ(o.getBox().getCorner(), Vector(-1.5f, -1));
+  EXPECT_EQ(o.getBox().getHorizontal(), 3);
+  o.setCentered(false);
+  EXPECT_EQ(o.getBox().getCorner(), Vector(0, 0));
+  EXPECT_EQ(o.getBox().getVertical(), 1);
+
+  o.setSpriteSlowdown(2);
+  std::vector<int> shown;
+  for (int i = 0; i < 7; i++) {
+    shown.push_back(o.getSpriteIndex());
+    o.draw();
+  }
+  EXPECT_EQ(shown, (std::vector<int>{0, 0, 1, 1, 2, 2, 0}));
+  o.setSpriteSlowdown(0);
+  o.draw();
+  EXPECT_EQ(o.getSpriteIndex(), 0);
+
+  Probe bare;  // no sprite: nothing to advance
+  bare.draw();
+}
+
+TEST_F(ObjectTest, InterestGoesToTheRightManagerAndIsLimited) {
+  Probe o;
+  EXPECT_EQ(o.registerInterest("vt::collision"), -1);
+  EXPECT_EQ(o.getEventCount(), 0);
+  EXPECT_EQ(o.unregisterInterest("vt::step"), -1);
+  EXPECT_EQ(o.registerInterest("vt::step"), 0);
+  EXPECT_EQ(o.registerInterest("vt::keyboard"), 0);
+  for (int i = 2; i < vt::MAX_OBJ_EVENTS; i++)
+    EXPECT_EQ(o.registerInterest("game::" + std::to_string(i)), 0);
+  EXPECT_EQ(o.registerInterest("one too many"), -1);
+  EXPECT_EQ(o.unregisterInterest("vt::step"), 0);
+  EXPECT_EQ(o.getEventName(0), "vt::keyboard");
+  EXPECT_EQ(o.getEventCount(), vt::MAX_OBJ_EVENTS - 1);
+
+  vt::EventStep step;
+  EXPECT_EQ(vt::GameManager::getInstance().onEvent(&step), 0);
+  EXPECT_TRUE(logged({"WorldManager::isValid(): Event vt::collision handled automatically.",
+                      "Manager(WorldManager)::registerInterest(): Event 'vt::collision' not valid "
+                      "for this Manager",
+                      "Object::unregisterInterest(): event 'vt::step' not previously registered",
+                      "Object::registerInterest(): maximum (100) reached, cannot register for "
+                      "event 'one too many'"}));
+}
+
+TEST_F(ObjectTest, FoundPathEventAimsAtTheNextNode) {
+  vt::Object o;
+  vt::Path path;
+  path.addNode(Vector(0, 3));
+  path.addNode(Vector(4, 3));
+  vt::EventPath not_found(vt::NOT_FOUND, path);
+  EXPECT_EQ(o.eventHandler(&not_found), 1);
+  EXPECT_FALSE(o.isPathFollowing());
+  vt::EventPath found(vt::FOUND, path);
+  EXPECT_EQ(o.eventHandler(&found), 1);
+  EXPECT_TRUE(o.isPathFollowing());
+  EXPECT_EQ(o.getDirection(), Vector(0, 1));
+  EXPECT_EQ(o.getPath().getNodeCount(), 2);
+  vt::EventOut out;
+  EXPECT_EQ(o.eventHandler(&out), 0);
+}

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "WorldTestSupport.h"
+
+using namespace world_test;
+
+namespace {
+class SceneGraphTest : public WorldTest {
+ protected:
+  // Which lists hold p_o: "a" active, "s" solid, "0".."4" visible, "i" inactive.
+  static std::string listsOf(vt::Object* p_o) {
+    std::string where;
+    if (graph().activeObjects().contains(p_o)) where += "a";
+    if (graph().solidObjects().contains(p_o)) where += "s";
+    for (int altitude = 0; altitude <= 4; altitude++)
+      if (graph().visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
+    if (graph().inactiveObjects().contains(p_o)) where += "i";
+    return where;
+  }
+};
+}  // namespace
+
+TEST_F(SceneGraphTest, ListsFollowTheObjectSetters) {
+  Probe o;
+  EXPECT_EQ(listsOf(&o), "as2");
+  EXPECT_EQ(o.setSolidness(vt::SPECTRAL), 0);
+  EXPECT_EQ(listsOf(&o), "a2");
+  EXPECT_EQ(o.setAltitude(4), 0);
+  EXPECT_EQ(listsOf(&o), "a4");
+  EXPECT_EQ(o.setVisible(false), 0);
+  EXPECT_EQ(o.setAltitude(3), 0);
+  EXPECT_EQ(listsOf(&o), "a");
+  EXPECT_EQ(o.setVisible(true), 0);
+  EXPECT_EQ(listsOf(&o), "a3");
+  EXPECT_EQ(o.setSolidness(vt::SOFT), 0);
+  EXPECT_EQ(o.setActive(false), 0);
+  EXPECT_EQ(listsOf(&o), "i");
+  EXPECT_EQ(o.setAltitude(1), 0);  // stored, and used once active again
+  Probe later;
+  EXPECT_EQ(o.setActive(true), 0);
+  EXPECT_EQ(listsOf(&o), "as1");
+  vt::ObjectList active = graph().activeObjects();
+  EXPECT_EQ(vt::ObjectListIterator(&active).currentObject(), &later);  // o went to the end
+}
+
+TEST_F(SceneGraphTest, RefusalsKeepTheOldValueAndSayWhy) {
+  Probe o;
+  EXPECT_EQ(o.setAltitude(5), -1);
+  EXPECT_EQ(o.setAltitude(-1), -1);
+  EXPECT_EQ(o.setSolidness(static_cast<vt::Solidness>(3)), -1);
+  EXPECT_EQ(o.getAltitude(), 2);
+  EXPECT_EQ(o.getSolidness(), vt::HARD);
+  EXPECT_TRUE(graph().visibleObjects(5).isEmpty());
+  EXPECT_EQ(graph().updateAltitude(&o, 7), -1);
+
+  Probe stranger;
+  EXPECT_EQ(graph().removeObject(&stranger), 0);
+  EXPECT_EQ(graph().removeObject(&stranger), -1);
+  char address[32];
+  std::snprintf(address, sizeof address, "%p", static_cast<void*>(&stranger));
+  EXPECT_TRUE(
+      logged({"Object::setAltitude(): Altitude 5 not in range [0,4].  Ignored.",
+              "Object::setAltitude(): Altitude -1 not in range [0,4].  Ignored.",
+              "Object::setSolidness(): Solidness 3 not one of HARD, SOFT or SPECTRAL.",
+              "SceneGraph::visibleObjects(): Altitude 5 not in [0,4]!",
+              "SceneGraph::updateAltitude(): New altitude 7 not in [0,4]!  No update.",
+              std::string("SceneGraph::removeObject(): error removing object!  Pointer is ") +
+                  address + "."}));
+}
+
+TEST_F(SceneGraphTest, ObjectsMadeBeforeStartUpStayOutOfTheWorld) {
+  world().shutDown();
+  vt::LogManager::getInstance().setLogLevel(2);
+  {
+    Probe outsider;
+    EXPECT_TRUE(world().getAllObjects(true).isEmpty());
+    // Deactivating fails and must not leave the object in the inactive list.
+    EXPECT_EQ(outsider.setActive(false), -1);
+    EXPECT_TRUE(outsider.isActive());
+    EXPECT_TRUE(world().getAllObjects(true).isEmpty());
+  }
+  EXPECT_TRUE(logged({"WorldManager::insertObject(): Not adding Object 0",
+                      "                              because WorldManager not started.",
+                      "SceneGraph::updateActive(): remove object (Object) failed for objects!"}));
+  world().startUp();
+}
+
+TEST_F(SceneGraphTest, IdsCountFromZeroAcrossEveryKindOfObject) {
+  Probe first;
+  delete new vt::Object;
+  EXPECT_EQ(first.getId(), 0);
+  EXPECT_EQ(Probe().getId(), 2);
+}
