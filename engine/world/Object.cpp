@@ -8,6 +8,7 @@
 #include "core/EventStep.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
+#include "presentation/GraphicsManager.h"
 #include "presentation/InputManager.h"
 #include "resources/Sprite.h"
 #include "world/WorldManager.h"
@@ -102,8 +103,11 @@ void Object::doPathFollowing() {
 }
 
 void Object::draw() {
-  // The current frame is drawn here through the graphics manager; without a
-  // sprite there is neither a frame nor an animation to advance.
+  if (p_sprite)
+    GraphicsManager::getInstance().drawFrame(position, p_sprite->getFrame(sprite_index),
+                                             sprite_center, p_sprite->getColor(),
+                                             sprite_transparency);
+  // Without a sprite there is no animation to advance.
   if (p_sprite && sprite_slowdown != 0) {
     int count = sprite_slowdown_count + 1;
     if (count >= sprite_slowdown) {
