@@ -10,6 +10,7 @@
 #include "core/EventOut.h"
 #include "core/EventPath.h"
 #include "core/EventStep.h"
+#include "core/EventView.h"
 #include "core/FramePacer.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
@@ -37,4 +38,5 @@
 #include "world/ObjectSnapshot.h"
 #include "world/SceneGraph.h"
 #include "world/Vector.h"
+#include "world/ViewObject.h"
 #include "world/WorldManager.h"

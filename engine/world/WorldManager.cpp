@@ -10,12 +10,13 @@
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
 #include "world/ObjectSnapshot.h"
+#include "world/ViewObject.h"
 
 namespace vt {
 
 namespace {
 // View objects are drawn wherever they stand.
-bool isViewObject(const Object*) { return false; }
+bool isViewObject(const Object* p_o) { return dynamic_cast<const ViewObject*>(p_o) != nullptr; }
 }  // namespace
 
 WorldManager::WorldManager() : p_view_following(nullptr) { setType("WorldManager"); }
