@@ -18,6 +18,7 @@
 #include "core/Platform.h"
 #include "core/Utility.h"
 #include "path/Path.h"
+#include "path/PathFind.h"
 #include "path/PathManager.h"
 #include "presentation/Color.h"
 #include "presentation/Display.h"

@@ -1,7 +1,13 @@
 #include "path/PathManager.h"
 
+#include <algorithm>
+
+#include "core/Clock.h"
+#include "core/EventPath.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
+#include "path/PathFind.h"
+#include "world/Object.h"
 
 namespace vt {
 
@@ -29,6 +35,72 @@ void PathManager::shutDown() {
   LogManager::getInstance().writeLog(1, "PathManager::shutDown(): successfully stopped.");
 }
 
-void PathManager::cycle() {}
+void PathManager::cycle() {
+  Clock clock;
+  cycle([&clock] { return clock.split(); });
+}
+
+void PathManager::cycle(const Stopwatch& split) {
+  auto elapsed = [&split] { return split() / 1000; };
+  while (!path_finds.empty() && elapsed() < cycle_time) {
+    std::size_t i = 0;
+    while (i < path_finds.size()) {
+      PathFind* p_path_find = path_finds[i];
+      int status = p_path_find->cycleOnce();
+      if (status == INCOMPLETE) {
+        i++;
+      } else {
+        // The owner normally unregisters and deletes the search, and the
+        // next one moves into its place; one left registered goes again.
+        EventPath event(static_cast<SearchStatus>(status), p_path_find->getPath());
+        p_path_find->getObject()->eventHandler(&event);
+      }
+      if (overran(elapsed())) return;
+    }
+  }
+  overran(elapsed());
+}
+
+bool PathManager::overran(int elapsed) const {
+  if (elapsed <= cycle_time) return false;
+  LogManager::getInstance().writeLog(1, "PathManager::cycle(): cycle time %d exceeded.",
+                                     cycle_time);
+  return true;
+}
+
+int PathManager::registerPathFind(PathFind* p_path_find) {
+  LogManager& log = LogManager::getInstance();
+  if (!isStarted()) {
+    log.writeLog("%s not started!", getType().c_str());
+    return -1;
+  }
+  if (!p_path_find || !p_path_find->getObject() || isRegistered(p_path_find)) {
+    log.writeLog("PathManager::registerPathFind(): cannot register %p",
+                 static_cast<void*>(p_path_find));
+    return -1;
+  }
+  path_finds.push_back(p_path_find);
+  log.writeLog(2, "PathManager::registerPathFind(): finder is %d", getPathFindCount());
+  return 0;
+}
+
+int PathManager::unregisterPathFind(PathFind* p_path_find) {
+  LogManager& log = LogManager::getInstance();
+  log.writeLog("PathManager::unregisterPathFind(): p_path_find is %p",
+               static_cast<void*>(p_path_find));
+  if (!p_path_find || !isRegistered(p_path_find)) return -1;
+  path_finds.erase(std::remove(path_finds.begin(), path_finds.end(), p_path_find),
+                   path_finds.end());
+  log.writeLog("PathManager::unregisterPathFind(): finder is %d", getPathFindCount());
+  return 0;
+}
+
+bool PathManager::isRegistered(const PathFind* p_path_find) const {
+  return std::find(path_finds.begin(), path_finds.end(), p_path_find) != path_finds.end();
+}
+
+int PathManager::getPathFindCount() const { return static_cast<int>(path_finds.size()); }
+
+int PathManager::getCycleTime() const { return cycle_time; }
 
 }  // namespace vt

@@ -137,7 +137,12 @@ class Object {
 
   bool isPathFollowing() const;
   Path getPath() const;
+  /// The pending search, owned by the object.
   PathFind* getPathFind() const;
+  /// Starts a search from the object's cell to target's cell, replacing and
+  /// deleting a pending one; -1 (nothing changed) for a cell outside the
+  /// world or a search the path manager refuses.
+  int findPath(Vector target);
   /// One step along the path being followed, after the frame's move.
   void doPathFollowing();
 
@@ -151,6 +156,8 @@ class Object {
 
  private:
   int handlePathEvent(const EventPath* p_e);
+  /// Unregisters and deletes the pending search, if any.
+  void dropPathFind();
 
   int id;
   std::string type;

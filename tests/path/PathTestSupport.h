@@ -1,0 +1,59 @@
+// A started world and path manager on a plain log, with walls to search
+// around.
+#pragma once
+
+#include <string>
+
+#include "../world/WorldTestSupport.h"
+
+namespace path_test {
+
+class PathTest : public world_test::WorldTest {
+ protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    vt::LogManager::getInstance().setLogLevel(1);
+    ASSERT_EQ(paths().startUp(), 0);
+  }
+
+  void TearDown() override {
+    WorldTest::TearDown();
+    paths().shutDown();
+  }
+
+  static vt::PathManager& paths() { return vt::PathManager::getInstance(); }
+
+  /// A "Wall" at cell (x, y), deleted with the world.
+  static vt::Object* wall(int x, int y, vt::Solidness solidness = vt::HARD) {
+    vt::Object* p_wall = new vt::Object;
+    p_wall->setType("Wall");
+    p_wall->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
+    p_wall->setSolidness(solidness);
+    return p_wall;
+  }
+
+  /// Advances a search until it ends; answers FOUND or NOT_FOUND.
+  static int finish(vt::PathFind& search) {
+    int status = vt::INCOMPLETE;
+    while (status == vt::INCOMPLETE) status = search.cycleOnce();
+    return status;
+  }
+
+  /// "(x,y) " per node, as the log writes paths.
+  static std::string text(const vt::Path& path) {
+    std::string out;
+    for (int i = 0; i < path.getNodeCount(); i++)
+      out += "(" + std::to_string(static_cast<int>(path.getNode(i).getX())) + "," +
+             std::to_string(static_cast<int>(path.getNode(i).getY())) + ") ";
+    return out;
+  }
+
+  /// The log's messages from the first line equal to first on.
+  static std::vector<std::string> logFrom(const std::string& first) {
+    std::vector<std::string> lines = vt_test::readLines("vantle.log");
+    auto at = std::find(lines.begin(), lines.end(), first);
+    return std::vector<std::string>(at, lines.end());
+  }
+};
+
+}  // namespace path_test
