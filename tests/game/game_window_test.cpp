@@ -38,12 +38,11 @@ int countPixels(const sf::Image& image, unsigned left, unsigned top, unsigned ri
 }
 
 /// Yellow at the top left, top centre (if wanted) and top right.
-void expectYellowDisplays(const sf::Image& image, unsigned row_height, bool keys_display) {
+bool hasYellowDisplays(const sf::Image& image, unsigned row_height, bool keys_display) {
   unsigned w = image.getSize().x, top = 2 * row_height;
-  EXPECT_GT(countPixels(image, 0, 0, w * 3 / 10, top, isYellow), 0) << "Level";
-  EXPECT_EQ(countPixels(image, w * 4 / 10, 0, w * 6 / 10, top, isYellow) > 0, keys_display)
-      << "Keys Remaining";
-  EXPECT_GT(countPixels(image, w * 7 / 10, 0, w, top, isYellow), 0) << "Time Remaining:";
+  return countPixels(image, 0, 0, w * 3 / 10, top, isYellow) > 0 &&
+         (countPixels(image, w * 4 / 10, 0, w * 6 / 10, top, isYellow) > 0) == keys_display &&
+         countPixels(image, w * 7 / 10, 0, w, top, isYellow) > 0;
 }
 
 /// The first line a shell command prints, without its line feed.
@@ -82,7 +81,7 @@ class LevelPictureTest : public GameTest {
   }
 
   void TearDown() override {
-    if (!vt::GameManager::getInstance().isStarted()) return;
+    if (dir.empty()) return;  // skipped before its folder was made
     GameTest::TearDown();
   }
 };
@@ -113,7 +112,7 @@ TEST_F(LevelPictureTest, EachLevelShowsItsMazeHeroAndYellowDisplays) {
     vt::GraphicsManager::getInstance().swapBuffers();
     if (keep) image.saveToFile(std::string(keep) + "/level-" + std::to_string(level) + ".png");
 
-    expectYellowDisplays(image, ch, level != 6);
+    EXPECT_TRUE(hasYellowDisplays(image, ch, level != 6)) << "Level, Keys Remaining, Time";
     vt::Vector at = vt::spacesToPixels(vt::worldToView(hero()->getPosition()));
     auto hx = static_cast<unsigned>(at.getX()), hy = static_cast<unsigned>(at.getY());
     EXPECT_GT(countPixels(image, hx, hy, hx + cw, hy + ch, isCyan), 0) << "hero";
@@ -156,11 +155,10 @@ TEST_F(ProgramWindowTest, TheProgramShowsLevelOneAndQuitsOnQ) {
   bool level_one = within(30, [&] {
     std::string command = "import -window " + window + " shot.png 2>/dev/null";
     if (std::system(command.c_str()) != 0 || !shot.loadFromFile("shot.png")) return false;
-    return countPixels(shot, 0, 0, shot.getSize().x, 2 * row_height, isYellow) > 0;
+    return hasYellowDisplays(shot, row_height, true);
   });
   if (!level_one) stop();
   ASSERT_TRUE(level_one) << "no yellow displays at the top of the window";
-  expectYellowDisplays(shot, row_height, true);
 
   if (std::getenv("VANTLE_INPUT_PENDING")) {
     stop();
