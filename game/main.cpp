@@ -1,5 +1,5 @@
-// The maze game program: starts the engine, runs the game loop until the
-// player quits and stops the engine again.
+// The maze game program: starts the engine, loads the game, builds level 1,
+// runs the game loop until the player quits and stops the engine again.
 #include "maze.h"
 
 int main(int, char**) {
@@ -11,6 +11,13 @@ int main(int, char**) {
     return 0;
   }
   log.setFlush(true);
+  loadGameResources();
+  setWorldSize();
+  // The counter starts at 1 on first use.
+  buildLevel(currentLevel());
+  // Without its music the game plays silently.
+  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
+  if (p_music) p_music->play();
   game.run();
   game.shutDown();
   return 0;

@@ -1,7 +1,13 @@
 // The maze game's classes and level functions in one include.
 #pragma once
 
+#include "Door.h"
+#include "Hero.h"
+#include "Key.h"
+#include "Level.h"
 #include "LevelLayout.h"
 #include "Setup.h"
+#include "Timer.h"
+#include "Wall.h"
 #include "WallKind.h"
 #include "vantle.h"
