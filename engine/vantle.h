@@ -38,6 +38,7 @@
 #include "world/ObjectListIterator.h"
 #include "world/ObjectSnapshot.h"
 #include "world/SceneGraph.h"
+#include "world/Serialization.h"
 #include "world/Vector.h"
 #include "world/ViewObject.h"
 #include "world/WorldManager.h"

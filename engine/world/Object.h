@@ -71,6 +71,15 @@ class Object {
   /// Draws the current sprite frame and advances the animation.
   virtual void draw();
 
+  /// The attributes as one line of key:value items, all of them or only
+  /// those changed since the last call; clears every modified flag.
+  virtual std::string serialize(bool all = false);
+
+  /// Applies the items of a serialized line through the setters, so the
+  /// scene graph and the interest tables follow; unknown keys and empty
+  /// values are skipped. Always 0.
+  virtual int deserialize(std::string text);
+
   /// Whether any attribute changed since the flags were last cleared.
   virtual bool isModified() const;
   virtual bool isModified(ObjectAttribute attribute) const;

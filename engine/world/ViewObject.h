@@ -50,6 +50,13 @@ class ViewObject : public Object {
   /// Draws the label, the number and the frame at the position in the view.
   void draw() override;
 
+  /// The object's items followed by the view object's own; clears both
+  /// sets of modified flags.
+  std::string serialize(bool all = false) override;
+
+  /// Applies the object's items, then the view object's own. Always 0.
+  int deserialize(std::string text) override;
+
   using Object::isModified;
   bool isModified() const override;
   virtual bool isModified(ViewObjectAttribute attribute) const;
