@@ -24,6 +24,7 @@
 #include "presentation/Display.h"
 #include "presentation/GraphicsManager.h"
 #include "presentation/InputManager.h"
+#include "presentation/InputSource.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
 #include "resources/Frame.h"

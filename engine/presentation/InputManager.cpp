@@ -1,11 +1,51 @@
 #include "presentation/InputManager.h"
 
+#include <utility>
+
+#include "core/EventMouse.h"
+#include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
+#include "presentation/Keyboard.h"
 
 namespace vt {
 
-InputManager::InputManager() { setType("InputManager"); }
+namespace {
+// Keys that give KEY_DOWN while held, in the order they are reported. F11,
+// F12 and the keys without a name are left out.
+const sf::Keyboard::Key HELD_KEYS[] = {
+    sf::Keyboard::Up,       sf::Keyboard::Down,      sf::Keyboard::Left,
+    sf::Keyboard::Right,    sf::Keyboard::Space,     sf::Keyboard::Enter,
+    sf::Keyboard::Tab,      sf::Keyboard::Escape,    sf::Keyboard::Pause,
+    sf::Keyboard::Subtract, sf::Keyboard::Add,       sf::Keyboard::Tilde,
+    sf::Keyboard::Period,   sf::Keyboard::Comma,     sf::Keyboard::Slash,
+    sf::Keyboard::Equal,    sf::Keyboard::Backslash, sf::Keyboard::Multiply,
+    sf::Keyboard::Quote,    sf::Keyboard::Semicolon, sf::Keyboard::LControl,
+    sf::Keyboard::RControl, sf::Keyboard::LShift,    sf::Keyboard::RShift,
+    sf::Keyboard::F1,       sf::Keyboard::F2,        sf::Keyboard::F3,
+    sf::Keyboard::F4,       sf::Keyboard::F5,        sf::Keyboard::F6,
+    sf::Keyboard::F7,       sf::Keyboard::F8,        sf::Keyboard::F9,
+    sf::Keyboard::F10,      sf::Keyboard::A,         sf::Keyboard::B,
+    sf::Keyboard::C,        sf::Keyboard::D,         sf::Keyboard::E,
+    sf::Keyboard::F,        sf::Keyboard::G,         sf::Keyboard::H,
+    sf::Keyboard::I,        sf::Keyboard::J,         sf::Keyboard::K,
+    sf::Keyboard::L,        sf::Keyboard::M,         sf::Keyboard::N,
+    sf::Keyboard::O,        sf::Keyboard::P,         sf::Keyboard::Q,
+    sf::Keyboard::R,        sf::Keyboard::S,         sf::Keyboard::T,
+    sf::Keyboard::U,        sf::Keyboard::V,         sf::Keyboard::W,
+    sf::Keyboard::X,        sf::Keyboard::Y,         sf::Keyboard::Z,
+    sf::Keyboard::Num1,     sf::Keyboard::Num2,      sf::Keyboard::Num3,
+    sf::Keyboard::Num4,     sf::Keyboard::Num5,      sf::Keyboard::Num6,
+    sf::Keyboard::Num7,     sf::Keyboard::Num8,      sf::Keyboard::Num9,
+    sf::Keyboard::Num0,     sf::Keyboard::Backspace,
+};
+
+Vector toSpaces(int x, int y) {
+  return pixelsToSpaces(Vector(static_cast<float>(x), static_cast<float>(y)));
+}
+}  // namespace
+
+InputManager::InputManager() : p_source(&window_source) { setType("InputManager"); }
 
 InputManager& InputManager::getInstance() {
   static InputManager instance;
@@ -14,11 +54,22 @@ InputManager& InputManager::getInstance() {
 
 int InputManager::startUp() {
   LogManager& log = LogManager::getInstance();
-  if (!GraphicsManager::getInstance().isStarted()) {
+  GraphicsManager& graphics = GraphicsManager::getInstance();
+  if (!graphics.isStarted()) {
     log.writeLog(
         "InputManager::startUp(): Error starting InputManager. GraphicsManager must be started "
         "first.");
     return -1;
+  }
+  // Held keys are reported every frame as KEY_DOWN; repeats would only
+  // repeat KEY_PRESSED.
+  if (sf::RenderWindow* p_window = graphics.getWindow()) {
+    p_window->setKeyRepeatEnabled(false);
+    log.writeLog(2, "InputManager::startUp(): Keyboard repeated disabled.");
+  } else {
+    log.writeLog(
+        "InputManager::startUp(): Warning - GraphicsManager unexpectedly returned null window! "
+        "Cannot disable keyboard repeat.");
   }
   Manager::startUp();
   log.writeLog(5, "InputManager::startUp(): successfully started.");
@@ -26,14 +77,131 @@ int InputManager::startUp() {
 }
 
 void InputManager::shutDown() {
+  LogManager& log = LogManager::getInstance();
+  if (sf::RenderWindow* p_window = GraphicsManager::getInstance().getWindow()) {
+    p_window->setKeyRepeatEnabled(true);
+    log.writeLog(2, "InputManager::shutDown(): Keyboard repeat enabled.");
+  }
   Manager::shutDown();
-  LogManager::getInstance().writeLog(1, "InputManager::shutDown(): successfully stopped.");
+  log.writeLog(1, "InputManager::shutDown(): successfully stopped.");
 }
 
 bool InputManager::isValid(std::string event_type) const {
-  return event_type == "vt::keyboard" || event_type == "vt::mouse";
+  return event_type == KEYBOARD_EVENT || event_type == MOUSE_EVENT;
 }
 
-void InputManager::getInput() {}
+void InputManager::setInputSource(InputSource* p_new_source) {
+  p_source = p_new_source ? p_new_source : &window_source;
+}
+
+void InputManager::getInput() {
+  LogManager& log = LogManager::getInstance();
+  if (!p_source->hasWindow()) {
+    log.writeLog("InputManager::getInput(): GraphicsManager unexpectedly returned null window!");
+    return;
+  }
+
+  sf::Event event;
+  while (p_source->pollEvent(event)) {
+    switch (event.type) {
+      case sf::Event::Closed:
+        // The rest of the queue stays for a later call.
+        log.writeLog(1, "InputManager::getInput(): Window close event. Setting game over.");
+        GameManager::getInstance().setGameOver();
+        return;
+      case sf::Event::KeyPressed:
+        dispatchKey(event, KEY_PRESSED);
+        break;
+      case sf::Event::KeyReleased:
+        dispatchKey(event, KEY_RELEASED);
+        break;
+      case sf::Event::MouseMoved:
+        dispatchMouseMove(event);
+        break;
+      case sf::Event::MouseButtonPressed:
+        dispatchClick(event);
+        break;
+      default:
+        break;
+    }
+  }
+
+  dispatchHeldButtons();
+  dispatchHeldKeys();
+}
+
+EventKeyboard InputManager::toEventKeyboard(const sf::Event& key_event) const {
+  EventKeyboard keyboard_event;
+  Keyboard::Key key = Keyboard::fromSFML(key_event.key.code);
+  keyboard_event.setKey(key);
+  LogManager::getInstance().writeLog(15,
+                                     "InputManager::toEventKeyboard(): Keyboard event '%c' (%d)",
+                                     static_cast<int>(key), static_cast<int>(key_event.key.code));
+  return keyboard_event;
+}
+
+void InputManager::dispatchKey(const sf::Event& key_event, EventKeyboardAction action) {
+  EventKeyboard keyboard_event = toEventKeyboard(key_event);
+  keyboard_event.setKeyboardAction(action);
+  onEvent(&keyboard_event);
+}
+
+void InputManager::dispatchMouseMove(const sf::Event& move_event) {
+  EventMouse mouse_event;
+  mouse_event.setMouseAction(MOVED);
+  mouse_event.setMousePosition(toSpaces(move_event.mouseMove.x, move_event.mouseMove.y));
+  onEvent(&mouse_event);
+}
+
+void InputManager::dispatchClick(const sf::Event& button_event) {
+  EventMouse mouse_event;
+  mouse_event.setMouseAction(CLICKED);
+  // The clicked button first, so that a click already let go by now keeps
+  // it; a held left and then a held middle button take precedence over it.
+  switch (button_event.mouseButton.button) {
+    case sf::Mouse::Left:
+      mouse_event.setMouseButton(Mouse::LEFT);
+      break;
+    case sf::Mouse::Right:
+      mouse_event.setMouseButton(Mouse::RIGHT);
+      break;
+    case sf::Mouse::Middle:
+      mouse_event.setMouseButton(Mouse::MIDDLE);
+      break;
+    default:
+      break;
+  }
+  if (p_source->isButtonPressed(sf::Mouse::Left)) mouse_event.setMouseButton(Mouse::LEFT);
+  if (p_source->isButtonPressed(sf::Mouse::Middle)) mouse_event.setMouseButton(Mouse::MIDDLE);
+  mouse_event.setMousePosition(toSpaces(button_event.mouseButton.x, button_event.mouseButton.y));
+  onEvent(&mouse_event);
+}
+
+void InputManager::dispatchHeldButtons() {
+  sf::Vector2i pixels = p_source->getMousePosition();
+  EventMouse mouse_event;
+  mouse_event.setMouseAction(PRESSED);
+  mouse_event.setMousePosition(toSpaces(pixels.x, pixels.y));
+  const std::pair<sf::Mouse::Button, Mouse::Button> buttons[] = {
+      {sf::Mouse::Left, Mouse::LEFT},
+      {sf::Mouse::Right, Mouse::RIGHT},
+      {sf::Mouse::Middle, Mouse::MIDDLE},
+  };
+  for (const auto& [sfml_button, button] : buttons) {
+    if (!p_source->isButtonPressed(sfml_button)) continue;
+    mouse_event.setMouseButton(button);
+    onEvent(&mouse_event);
+  }
+}
+
+void InputManager::dispatchHeldKeys() {
+  for (sf::Keyboard::Key sfml_key : HELD_KEYS) {
+    if (!p_source->isKeyPressed(sfml_key)) continue;
+    EventKeyboard keyboard_event;
+    keyboard_event.setKey(Keyboard::fromSFML(sfml_key));
+    keyboard_event.setKeyboardAction(KEY_DOWN);
+    onEvent(&keyboard_event);
+  }
+}
 
 }  // namespace vt

@@ -1,9 +1,16 @@
-// Turns the window's keyboard and mouse activity into engine events.
+// Turns the window's keyboard and mouse activity into engine events, once
+// per game-loop frame: first what the window queued (keys pressed and
+// released, clicks, pointer moves, the close button), then one event for
+// every mouse button and polled key held down during the frame. Objects
+// receive them by registering for "vt::keyboard" or "vt::mouse".
 #pragma once
 
+#include <SFML/Window/Event.hpp>
 #include <string>
 
+#include "core/EventKeyboard.h"
 #include "core/Manager.h"
+#include "presentation/InputSource.h"
 
 namespace vt {
 
@@ -11,18 +18,39 @@ class InputManager : public Manager {
  public:
   static InputManager& getInstance();
 
-  /// Needs the graphics manager started first.
+  /// Turns key repeat off on the window. Needs the graphics manager started
+  /// first; -1 otherwise.
   int startUp() override;
+
+  /// Turns key repeat back on.
   void shutDown() override;
 
   /// Only keyboard and mouse events are dispatched by the input manager.
   bool isValid(std::string event_type) const override;
 
-  /// Reads and dispatches one frame's input.
+  /// Reads and dispatches one frame's input, started or not. The window's
+  /// close button sets game over and leaves the rest of the frame's input
+  /// unread.
   void getInput();
+
+  /// A keyboard event for a key event's key, its action left undefined.
+  EventKeyboard toEventKeyboard(const sf::Event& key_event) const;
+
+  /// Reads input from p_new_source, which the caller keeps alive while it is
+  /// set; null goes back to the window.
+  void setInputSource(InputSource* p_new_source);
 
  private:
   InputManager();
+
+  void dispatchKey(const sf::Event& key_event, EventKeyboardAction action);
+  void dispatchMouseMove(const sf::Event& move_event);
+  void dispatchClick(const sf::Event& button_event);
+  void dispatchHeldButtons();
+  void dispatchHeldKeys();
+
+  InputSource window_source;
+  InputSource* p_source;
 };
 
 }  // namespace vt

@@ -1,10 +1,14 @@
-// The engine's numbering of keyboard keys, carried by keyboard events. Keys
-// without a name here arrive as their SFML key code plus 97.
+// The engine's numbering of keyboard keys, carried by keyboard events, and
+// its conversion from SFML's key codes.
 #pragma once
+
+#include <SFML/Window/Keyboard.hpp>
 
 namespace vt {
 namespace Keyboard {
 
+/// Keys without a name of their own carry their SFML key code plus
+/// UNNAMED_KEY_OFFSET: 96 and up, clear of the named values.
 enum Key : int {
   UNDEFINED_KEY = -1,
   SPACE = 0,
@@ -81,6 +85,12 @@ enum Key : int {
   NUM_0,
   BACKSPACE,
 };
+
+/// Added to the SFML code of a key that has no engine name.
+const int UNNAMED_KEY_OFFSET = 97;
+
+/// The engine's value for an SFML key code.
+Key fromSFML(sf::Keyboard::Key sfml_key);
 
 }  // namespace Keyboard
 }  // namespace vt
