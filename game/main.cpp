@@ -1,5 +1,5 @@
-// The maze game program: starts the engine, runs the game loop until the
-// player quits and stops the engine again.
+// The maze game program: starts the engine, shows its splash screen, runs
+// the game loop until the player quits and stops the engine again.
 #include "maze.h"
 
 int main(int, char**) {
@@ -11,6 +11,7 @@ int main(int, char**) {
     return 0;
   }
   log.setFlush(true);
+  vt::splash();
   game.run();
   game.shutDown();
   return 0;

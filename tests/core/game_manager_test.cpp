@@ -81,16 +81,20 @@ TEST_F(GameManagerTest, HeadlessProgramLogsOneSwapComplaintPerFrame) {
   }
   // Wait until a few frames are in the log, then interrupt the loop.
   for (int i = 0; i < 500; i++) {
-    if (count(logMessages(), "GraphicsManager not started!") >= 5) break;
+    if (count(logMessages(), "GraphicsManager not started!") >= 12) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
 
-  std::vector<int> steps;
-  for (const std::string& line : readLines("vantle.log"))
-    if (messageOf(line) == "GraphicsManager not started!")
-      steps.push_back(std::stoi(line.substr(9)));
-  ASSERT_GE(steps.size(), 5u);
-  for (std::size_t i = 0; i < steps.size(); i++) EXPECT_EQ(steps[i], static_cast<int>(i));
+  // Objects drawn in the view (the splash's name) complain as well, so a
+  // frame may have more lines than its swap's, but none goes without.
+  std::vector<int> frames;
+  for (const std::string& line : readLines("vantle.log")) {
+    if (messageOf(line) != "GraphicsManager not started!") continue;
+    int step = std::stoi(line.substr(9));
+    if (frames.empty() || frames.back() != step) frames.push_back(step);
+  }
+  ASSERT_GE(frames.size(), 5u);
+  for (std::size_t i = 0; i < frames.size(); i++) EXPECT_EQ(frames[i], static_cast<int>(i));
 }
