@@ -1,5 +1,6 @@
-// The maze game program: starts the engine, loads the game, builds level 1,
-// runs the game loop until the player quits and stops the engine again.
+// The maze game program: starts the engine, shows its splash screen, loads
+// the game, builds level 1, runs the game loop until the player quits and
+// stops the engine again.
 #include "maze.h"
 
 int main(int, char**) {
@@ -11,6 +12,7 @@ int main(int, char**) {
     return 0;
   }
   log.setFlush(true);
+  vt::splash();
   loadGameResources();
   setWorldSize();
   // The counter starts at 1 on first use.

@@ -83,6 +83,7 @@ Object::Object()
       path_following(false),
       p_path_find(nullptr) {
   for (bool& flag : modified) flag = true;
+  shape.setType(UNDEFINED_SHAPE);
   liveObjects()[this] = id;
   WorldManager::getInstance().insertObject(this);
 }
@@ -206,7 +207,7 @@ void Object::draw() {
     }
     setModified(SPRITE);
   }
-  // The object's shape is drawn here once shapes exist.
+  if (shape.getType() != UNDEFINED_SHAPE) shape.draw(position);
 }
 
 std::string Object::serialize(bool all) {
@@ -605,6 +606,10 @@ void Object::setNoSoft(bool new_no_soft) {
   no_soft = new_no_soft;
   setModified(NO_SOFT);
 }
+
+Shape Object::getShape() const { return shape; }
+
+void Object::setShape(Shape new_shape) { shape = new_shape; }
 
 int Object::registerInterest(std::string event_type) {
   if (event_count == MAX_OBJ_EVENTS) {

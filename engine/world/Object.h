@@ -8,6 +8,7 @@
 #include <string>
 
 #include "path/Path.h"
+#include "presentation/Shape.h"
 #include "world/Box.h"
 #include "world/Vector.h"
 
@@ -68,7 +69,8 @@ class Object {
   /// 1 if the event was handled, 0 if not. The base handles path events.
   virtual int eventHandler(const Event* p_e);
 
-  /// Draws the current sprite frame and advances the animation.
+  /// Draws the current sprite frame, advances the animation, then draws the
+  /// shape if it has a type.
   virtual void draw();
 
   /// The attributes as one line of key:value items, all of them or only
@@ -137,6 +139,10 @@ class Object {
   bool getNoSoft() const;
   void setNoSoft(bool new_no_soft = true);
 
+  /// Undefined, and so not drawn, until one is given.
+  Shape getShape() const;
+  void setShape(Shape new_shape);
+
   /// Registers with the manager that dispatches event_type; 0 or -1.
   int registerInterest(std::string event_type);
   int unregisterInterest(std::string event_type);
@@ -190,8 +196,7 @@ class Object {
   int event_count;
   std::string event_name[MAX_OBJ_EVENTS];
   bool modified[ATTRIBUTE_COUNT];
-  // The geometric shape drawn with the object joins here with its type
-  // undefined, so that nothing is drawn for it until a game sets one.
+  Shape shape;
   bool path_following;
   Path path;
   PathFind* p_path_find;

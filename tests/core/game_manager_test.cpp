@@ -72,9 +72,9 @@ TEST_F(GameManagerTest, UnopenableLogFileFailsStartUpAndTheProgramStillEndsWithZ
   EXPECT_NE(err.find("Error starting game manager!"), std::string::npos);
 }
 
-// Without a window every frame complains once for the swap and once for each
-// thing the game draws, the same number of times in every frame.
-TEST_F(GameManagerTest, HeadlessProgramComplainsAlikeInEveryFrame) {
+// Without a window every frame complains for its swap and for whatever it
+// draws in the view.
+TEST_F(GameManagerTest, HeadlessProgramComplainsInEveryFrame) {
   writeFile("vt-config.txt", "headless:true,\nframe_time:10,\n");
   pid_t pid = fork();
   ASSERT_GE(pid, 0);
@@ -82,26 +82,21 @@ TEST_F(GameManagerTest, HeadlessProgramComplainsAlikeInEveryFrame) {
     execl(MAZE_PROGRAM, MAZE_PROGRAM, static_cast<char*>(nullptr));
     _exit(127);
   }
-  auto complaints = [] {
-    std::map<int, int> per_step;
-    for (const std::string& line : readLines("vantle.log"))
-      if (messageOf(line) == "GraphicsManager not started!") per_step[std::stoi(line.substr(9))]++;
-    return per_step;
-  };
   // Wait until a few frames are in the log, then interrupt the loop.
   for (int i = 0; i < 500; i++) {
-    if (complaints().size() > 5) break;
+    if (count(logMessages(), "GraphicsManager not started!") >= 12) break;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   kill(pid, SIGKILL);
   waitpid(pid, nullptr, 0);
 
-  std::map<int, int> per_step = complaints();
-  ASSERT_GT(per_step.size(), 5u);
-  per_step.erase(std::prev(per_step.end()));  // the interrupted frame
-  int step = 0;
-  for (auto [frame, n] : per_step) {
-    EXPECT_EQ(frame, step++);
-    EXPECT_EQ(n, per_step.begin()->second);
+  // The splash's frames come first; none goes without its complaint.
+  std::vector<int> frames;
+  for (const std::string& line : readLines("vantle.log")) {
+    if (messageOf(line) != "GraphicsManager not started!") continue;
+    int step = std::stoi(line.substr(9));
+    if (frames.empty() || frames.back() != step) frames.push_back(step);
   }
+  ASSERT_GE(frames.size(), 5u);
+  for (std::size_t i = 0; i < frames.size(); i++) EXPECT_EQ(frames[i], static_cast<int>(i));
 }

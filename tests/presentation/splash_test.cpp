@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+
+#include "TestSupport.h"
+#include "vantle.h"
+
+using namespace vt_test;
+using vt::Vector;
+
+namespace {
+// A headless engine with the default 80 by 24 view and no frame pacing.
+class SplashTest : public InTempDir {
+ protected:
+  void SetUp() override {
+    InTempDir::SetUp();
+    writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+    ASSERT_EQ(game.startUp(), 0);
+    world.setView(vt::Box(Vector(), 80, 24));
+  }
+  void TearDown() override {
+    game.shutDown();
+    InTempDir::TearDown();
+  }
+  vt::GameManager& game = vt::GameManager::getInstance();
+  vt::WorldManager& world = vt::WorldManager::getInstance();
+};
+
+class SplashBeforeStartUpTest : public InTempDir {};
+
+// Sees each frame before the splash objects do and notes where they are.
+class Watcher : public vt::Object {
+ public:
+  Watcher() { registerInterest(vt::STEP_EVENT); }
+  int eventHandler(const vt::Event* p_e) override {
+    int frame = static_cast<const vt::EventStep*>(p_e)->getStepCount() + 1;
+    vt::ObjectList all = vt::WorldManager::getInstance().getAllObjects();
+    for (vt::ObjectListIterator it(&all); !it.isDone(); it.next())
+      at[it.currentObject()->getType()][frame] = it.currentObject()->getPosition();
+    if (on_frame) on_frame(frame);
+    return 1;
+  }
+  std::map<std::string, std::map<int, Vector>> at;
+  std::function<void(int)> on_frame;
+};
+
+::testing::AssertionResult near(Vector v, float x, float y) {
+  if (std::abs(v.getX() - x) < 1e-3 && std::abs(v.getY() - y) < 1e-3)
+    return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "(" << v.getX() << ", " << v.getY() << ")";
+}
+}  // namespace
+
+TEST_F(SplashTest, RunsNinetyFramesAlongTheWorkedExampleAndLeavesItsObjectsMarked) {
+  vt::LogManager::getInstance().setLogLevel(10);
+  vt::LogManager::getInstance().setFlush(true);
+  Watcher* p_watcher = new Watcher;
+  EXPECT_EQ(vt::splash(), 0);
+  EXPECT_EQ(game.getStepCount(), 90);
+
+  std::map<int, Vector>& name = p_watcher->at["Splash"];
+  std::map<int, Vector>& emblem = p_watcher->at["SplashVantle"];
+  EXPECT_TRUE(near(name[1], 103.5f - 4.2f, 12));
+  EXPECT_TRUE(near(name[15], 40.5f, 12));
+  EXPECT_TRUE(near(name[90], 40.5f, 12));
+  EXPECT_EQ(emblem.begin()->first, 16);
+  EXPECT_TRUE(near(emblem[16], 64.5f, 30 - 17.0f / 30));
+  EXPECT_TRUE(near(emblem[45], 64.5f, 13));
+  EXPECT_EQ(emblem[46].getY(), 13);  // settled on the row, not past it
+  EXPECT_TRUE(near(emblem[60], 64.5f, 13));
+  EXPECT_TRUE(near(emblem[61], 63.5f, 13));
+
+  EXPECT_EQ(world.getAllObjects().getCount(), 3);
+  world.update();  // the game's first frame deletes both, the watcher stays
+  EXPECT_EQ(world.getAllObjects().getCount(), 1);
+  std::vector<std::string> log = logMessages();
+  EXPECT_TRUE(contains(log, "splash(): Started.") && contains(log, "splash(): Finished."));
+}
+
+TEST_F(SplashTest, AKeyEndsTheLoopAfterThatFrameWithBothObjectsMarked) {
+  Watcher* p_watcher = new Watcher;
+  p_watcher->on_frame = [](int frame) {
+    vt::EventKeyboard key;
+    key.setKeyboardAction(vt::KEY_PRESSED);
+    if (frame == 21) vt::InputManager::getInstance().onEvent(&key);
+  };
+  EXPECT_EQ(vt::splash(), 0);
+  EXPECT_EQ(game.getStepCount(), 21);
+  world.update();
+  EXPECT_EQ(world.getAllObjects().getCount(), 1);
+}
+
+TEST_F(SplashTest, EntersFromBeyondTheRightEdgeOfAnyView) {
+  world.setView(vt::Box(Vector(10, 5), 40, 12));
+  vt::Splash* p_name = new vt::Splash;
+  EXPECT_EQ(p_name->getPosition(), Vector(73.5f, 11));
+  EXPECT_EQ(p_name->getPosition().getX() + p_name->getBox().getCorner().getX(), 50);
+  EXPECT_FLOAT_EQ(p_name->getSpeed() * 15, 43);  // to 30.5, near the middle
+  EXPECT_EQ(p_name->getSolidness(), vt::SPECTRAL);
+
+  vt::SplashVantle* p_emblem = new vt::SplashVantle(54.5f, 12);
+  EXPECT_EQ(p_emblem->getPosition(), Vector(54.5f, 23));
+  EXPECT_FLOAT_EQ(p_emblem->getSpeed() * 30, 11);
+}
+
+TEST_F(SplashTest, PicturesHaveTheirSizesColoursAndFullRows) {
+  std::unique_ptr<vt::Sprite> sprites[] = {vt::makeNameSprite(), vt::makeEmblemSprite(),
+                                           vt::makeEmblemRestSprite()};
+  const int expected[][4] = {{47, 8, 2, vt::GREEN}, {11, 7, 2, vt::BLUE}, {9, 6, 1, vt::GREEN}};
+  for (int i = 0; i < 3; i++) {
+    vt::Sprite& s = *sprites[i];
+    EXPECT_EQ((std::vector<int>{s.getWidth(), s.getHeight(), s.getFrameCount(), s.getColor()}),
+              (std::vector<int>(expected[i], expected[i] + 4)));
+    for (int f = 0; f < s.getFrameCount(); f++)
+      EXPECT_EQ(s.getFrame(f).getString().size(), std::size_t(s.getWidth() * s.getHeight()));
+  }
+  EXPECT_EQ(sprites[0]->getLabel(), "splash");
+}
+
+TEST_F(SplashBeforeStartUpTest, ReturnsMinusOneWithItsMessageAndRunsNoLoop) {
+  startPlainLog();
+  EXPECT_EQ(vt::splash(), -1);
+  EXPECT_EQ(readLines("vantle.log"),
+            std::vector<std::string>{
+                "splash(): Error! Cannot run splash screen until game manger is started."});
+}
