@@ -3,7 +3,6 @@
 
 #include <csignal>
 #include <cstdlib>
-#include <map>
 #include <thread>
 #include <type_traits>
 
