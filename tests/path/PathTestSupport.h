@@ -15,7 +15,6 @@ class PathTest : public world_test::WorldTest {
     vt::LogManager::getInstance().setLogLevel(1);
     ASSERT_EQ(paths().startUp(), 0);
   }
-
   void TearDown() override {
     WorldTest::TearDown();
     paths().shutDown();
@@ -32,6 +31,14 @@ class PathTest : public world_test::WorldTest {
     return p_wall;
   }
 
+  /// Walls on the 3 by 3 ring around (x, y) in a 7 by 7 world.
+  static void enclose(int x, int y) {
+    world().setBoundary(vt::Box(vt::Vector(), 7, 7));
+    for (int dx = -1; dx <= 1; dx++)
+      for (int dy = -1; dy <= 1; dy++)
+        if (dx || dy) wall(x + dx, y + dy);
+  }
+
   /// Advances a search until it ends; answers FOUND or NOT_FOUND.
   static int finish(vt::PathFind& search) {
     int status = vt::INCOMPLETE;
@@ -43,16 +50,9 @@ class PathTest : public world_test::WorldTest {
   static std::string text(const vt::Path& path) {
     std::string out;
     for (int i = 0; i < path.getNodeCount(); i++)
-      out += "(" + std::to_string(static_cast<int>(path.getNode(i).getX())) + "," +
-             std::to_string(static_cast<int>(path.getNode(i).getY())) + ") ";
+      out += "(" + vt::toString(path.getNode(i).getX()) + "," +
+             vt::toString(path.getNode(i).getY()) + ") ";
     return out;
-  }
-
-  /// The log's messages from the first line equal to first on.
-  static std::vector<std::string> logFrom(const std::string& first) {
-    std::vector<std::string> lines = vt_test::readLines("vantle.log");
-    auto at = std::find(lines.begin(), lines.end(), first);
-    return std::vector<std::string>(at, lines.end());
   }
 };
 

@@ -5,33 +5,36 @@
 using namespace path_test;
 using vt::GridPoint;
 using vt::Vector;
+using world_test::logged;
 
 namespace {
 class PathManagerTest : public PathTest {};
 }  // namespace
 
-TEST_F(PathManagerTest, StartsWithHalfTheFrameTimeAndKeepsItsSearches) {
+TEST_F(PathManagerTest, StartsWithHalfTheFrameTimeKeepsItsSearchesAndRefusesUnknownOnes) {
   EXPECT_EQ(paths().getCycleTime(), 16);
   EXPECT_EQ(paths().startUp(), -1);
   vt::Object walker;
+  vt::PathFind search(&walker, GridPoint{}, GridPoint{});
+  EXPECT_EQ(paths().unregisterPathFind(nullptr), -1);
+  EXPECT_EQ(paths().unregisterPathFind(&search), -1);
+  EXPECT_EQ(paths().registerPathFind(nullptr), -1);
   ASSERT_EQ(walker.findPath(Vector(9, 9)), 0);
   paths().shutDown();
   EXPECT_EQ(paths().getPathFindCount(), 1);
   EXPECT_EQ(walker.findPath(Vector(8, 8)), -1);  // not while stopped
-  EXPECT_TRUE(world_test::logged({"PathManager::startUp(): successfully started.",
-                                  "PathManager::startup(): Warning! PathManager already started.",
-                                  "PathManager::shutDown(): successfully stopped.",
-                                  "PathManager not started!"}));
+  EXPECT_TRUE(
+      logged({"PathManager::startUp(): successfully started.",
+              "PathManager::startup(): Warning! PathManager already started.",
+              "PathManager::unregisterPathFind(): p_path_find is (nil)",
+              "PathManager::shutDown(): successfully stopped.", "PathManager not started!"}));
   ASSERT_EQ(paths().startUp(), 0);
 }
 
-TEST_F(PathManagerTest, WithoutSearchesCycleWritesNothing) {
+TEST_F(PathManagerTest, CycleWritesNothingWithoutSearchesAndStopsOnceAPlyOverrunsTheBudget) {
   size_t before = vt_test::readLines("vantle.log").size();
   paths().cycle();
   EXPECT_EQ(vt_test::readLines("vantle.log").size(), before);
-}
-
-TEST_F(PathManagerTest, CycleStopsOnceAPlyOverrunsTheBudget) {
   vt::Object walker;
   walker.findPath(Vector(100, 90));
   const vt::PathFind* p_search = walker.getPathFind();
@@ -53,7 +56,7 @@ TEST_F(PathManagerTest, EndedSearchIsReportedAndTheNextTakesItsPlace) {
   EXPECT_TRUE(here.isPathFollowing());
   EXPECT_EQ(p_far->getPly(), 1);  // advanced in the same walk
   EXPECT_EQ(paths().getPathFindCount(), 1);
-  EXPECT_TRUE(world_test::logged({"PathManager::unregisterPathFind(): finder is 1"}));
+  EXPECT_TRUE(logged({"PathManager::unregisterPathFind(): finder is 1"}));
 }
 
 TEST_F(PathManagerTest, SearchLeftRegisteredIsAdvancedAgain) {
@@ -69,13 +72,4 @@ TEST_F(PathManagerTest, SearchLeftRegisteredIsAdvancedAgain) {
     EXPECT_TRUE(paths().isRegistered(&search));
   }
   EXPECT_EQ(paths().getPathFindCount(), 0);  // a deleted search leaves the walk
-}
-
-TEST_F(PathManagerTest, UnregisteringUnknownSearchesFails) {
-  vt::Object walker;
-  vt::PathFind search(&walker, GridPoint{}, GridPoint{});
-  EXPECT_EQ(paths().unregisterPathFind(nullptr), -1);
-  EXPECT_EQ(paths().unregisterPathFind(&search), -1);
-  EXPECT_EQ(paths().registerPathFind(nullptr), -1);
-  EXPECT_TRUE(world_test::logged({"PathManager::unregisterPathFind(): p_path_find is (nil)"}));
 }
