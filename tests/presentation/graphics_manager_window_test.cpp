@@ -1,18 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <map>
 #include <set>
+#include <tuple>
 
 #include "TestSupport.h"
 #include "vantle.h"
 
 using namespace vt_test;
+using vt::Vector;
 
 namespace {
-// Default configuration: 1024 x 768 pixels, 80 x 24 cells of 12.8 x 32 pixels.
-// The window is cleared to green before each picture, the cells' background
-// is blue, so every drawn cell shows a blue rectangle.
+// Default configuration: 1024 x 768 pixels, 80 x 24 cells of 12.8 x 32 pixels,
+// so world position (10, 5) is pixel (128, 160). The window is cleared to
+// green before each picture and the cells' background is blue.
 class GraphicsWindowTest : public InTempDir {
  protected:
   void SetUp() override {
@@ -38,29 +42,25 @@ class GraphicsWindowTest : public InTempDir {
     return texture.copyToImage();
   }
 
-  // Whether the background rectangle of a cell was drawn: probed near both
-  // of its sides below the glyph, where only the rectangle reaches.
-  static bool cellDrawn(const sf::Image& image, int column, int row) {
-    unsigned y = static_cast<unsigned>(row * 32 + 36);
-    return image.getPixel(static_cast<unsigned>(column * 12.8), y) == sf::Color::Blue &&
-           image.getPixel(static_cast<unsigned>(column * 12.8 + 11), y) == sf::Color::Blue;
-  }
-
-  // The drawn cells of a row among its first 20 columns.
-  static std::set<int> drawnColumns(const sf::Image& image, int row) {
-    std::set<int> columns;
-    for (int column = 0; column < 20; column++)
-      if (cellDrawn(image, column, row)) columns.insert(column);
-    return columns;
-  }
-
   // Pixels of exactly color within the pixel rectangle [x0, x1) x [y0, y1).
   static int countPixels(const sf::Image& image, sf::Color color, int x0, int y0, int x1, int y1) {
     int n = 0;
     for (int y = y0; y < y1; y++)
       for (int x = x0; x < x1; x++)
-        if (image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) == color) n++;
+        n += image.getPixel(static_cast<unsigned>(x), static_cast<unsigned>(y)) == color;
     return n;
+  }
+
+  // The columns among the first 40 of a row whose background rectangle was
+  // drawn: probed near both sides below the glyph, where only it reaches.
+  static std::set<int> drawnColumns(const sf::Image& image, int row) {
+    std::set<int> columns;
+    auto y = static_cast<unsigned>(row * 32 + 36);
+    for (int column = 0; column < 40; column++)
+      if (image.getPixel(static_cast<unsigned>(column * 12.8), y) == sf::Color::Blue &&
+          image.getPixel(static_cast<unsigned>(column * 12.8 + 11), y) == sf::Color::Blue)
+        columns.insert(column);
+    return columns;
   }
 
   vt::GraphicsManager& graphics = vt::GraphicsManager::getInstance();
@@ -68,101 +68,128 @@ class GraphicsWindowTest : public InTempDir {
 }  // namespace
 
 TEST_F(GraphicsWindowTest, ACharacterLandsInItsViewCellOnAShiftedBackground) {
-  // Cell (10, 5) of the view: glyph origin (128, 160), background from
-  // (126.72, 166.4) to (139.52, 198.4).
-  vt::WorldManager::getInstance().setView(vt::Box(vt::Vector(5, 2), 80, 24));
-  ASSERT_EQ(graphics.drawCh(vt::Vector(15, 7), 'X', vt::RED), 0);
+  // View cell (10, 5): glyph origin (128, 160), background from (126.72,
+  // 166.4) to (139.52, 198.4).
+  vt::WorldManager::getInstance().setView(vt::Box(Vector(5, 2), 80, 24));
+  ASSERT_EQ(graphics.drawCh(Vector(15, 7), 'X', vt::RED), 0);
   sf::Image image = capture();
-
-  EXPECT_GT(countPixels(image, sf::Color::Red, 128, 160, 146, 198), 20);
-  EXPECT_EQ(countPixels(image, sf::Color::Red, 0, 0, 1024, 768),
-            countPixels(image, sf::Color::Red, 128, 160, 146, 198));
-  EXPECT_EQ(image.getPixel(127, 167), sf::Color::Blue);
-  EXPECT_EQ(image.getPixel(127, 197), sf::Color::Blue);
-  EXPECT_EQ(image.getPixel(139, 197), sf::Color::Blue);
-  EXPECT_EQ(image.getPixel(126, 180), sf::Color::Green);
-  EXPECT_EQ(image.getPixel(127, 165), sf::Color::Green);
-  EXPECT_EQ(image.getPixel(127, 199), sf::Color::Green);
-  EXPECT_EQ(image.getPixel(140, 197), sf::Color::Green);
+  int in_cell = countPixels(image, sf::Color::Red, 128, 160, 146, 198);
+  EXPECT_GT(in_cell, 20);
+  EXPECT_EQ(countPixels(image, sf::Color::Red, 0, 0, 1024, 768), in_cell);
+  const std::tuple<unsigned, unsigned, sf::Color> probes[] = {
+      {127, 167, sf::Color::Blue},  {127, 197, sf::Color::Blue},  {139, 197, sf::Color::Blue},
+      {126, 180, sf::Color::Green}, {127, 165, sf::Color::Green}, {127, 199, sf::Color::Green},
+      {140, 197, sf::Color::Green}};
+  for (auto [x, y, color] : probes) EXPECT_EQ(image.getPixel(x, y), color) << x << "," << y;
 }
 
-TEST_F(GraphicsWindowTest, ASpaceBlanksItsCell) {
-  graphics.drawCh(vt::Vector(10, 5), 'X', vt::RED);
-  graphics.drawCh(vt::Vector(10, 5), ' ', vt::RED);
+TEST_F(GraphicsWindowTest, ASpaceBlanksItsCellAndATransparentCharacterLeavesIt) {
+  graphics.drawCh(Vector(10, 5), 'X', vt::RED);
+  graphics.drawCh(Vector(10, 5), ' ', vt::RED);
   sf::Image image = capture();
-  EXPECT_EQ(countPixels(image, sf::Color::Red, 127, 167, 140, 198), 0);
   EXPECT_EQ(countPixels(image, sf::Color::Blue, 127, 167, 140, 198), 13 * 31);
-}
 
-TEST_F(GraphicsWindowTest, ATransparentFrameCharacterLeavesWhatWasDrawnBefore) {
   vt::Frame frame(3, 1, "#.#");
-  graphics.drawCh(vt::Vector(10, 5), 'W', vt::GREEN);
-  ASSERT_EQ(graphics.drawFrame(vt::Vector(9, 5), frame, false, vt::RED, '.'), 0);
-  sf::Image image = capture();
+  graphics.drawCh(Vector(10, 5), 'W', vt::GREEN);
+  ASSERT_EQ(graphics.drawFrame(Vector(9, 5), frame, false, vt::RED, '.'), 0);
+  image = capture();
   EXPECT_GT(countPixels(image, sf::Color::Green, 131, 167, 138, 198), 0);
   EXPECT_GT(countPixels(image, sf::Color::Red, 115, 160, 128, 198), 0);
   EXPECT_GT(countPixels(image, sf::Color::Red, 141, 160, 154, 198), 0);
-
-  // Without a transparent character the '.' is drawn over it.
-  graphics.drawFrame(vt::Vector(9, 5), frame, false, vt::RED, '\0');
-  image = capture();
-  EXPECT_EQ(countPixels(image, sf::Color::Green, 127, 167, 140, 198), 0);
+  graphics.drawFrame(Vector(9, 5), frame, false, vt::RED, '\0');  // no transparency
+  EXPECT_EQ(countPixels(capture(), sf::Color::Green, 127, 167, 140, 198), 0);
 }
 
-TEST_F(GraphicsWindowTest, StringsAreJustifiedAroundTheirColumn) {
-  graphics.drawString(vt::Vector(10, 1), "ABCD", vt::LEFT_JUSTIFIED, vt::WHITE);
-  graphics.drawString(vt::Vector(10, 3), "ABCD", vt::CENTER_JUSTIFIED, vt::WHITE);
-  graphics.drawString(vt::Vector(10, 5), "ABCD", vt::RIGHT_JUSTIFIED, vt::WHITE);
-  graphics.drawString(vt::Vector(10, 7), "abc", vt::CENTER_JUSTIFIED, vt::WHITE);
-  EXPECT_EQ(graphics.drawString(vt::Vector(10, 9), "", vt::CENTER_JUSTIFIED, vt::WHITE), 0);
-  sf::Image image = capture();
-  EXPECT_EQ(drawnColumns(image, 1), (std::set<int>{10, 11, 12, 13}));
-  EXPECT_EQ(drawnColumns(image, 3), (std::set<int>{8, 9, 10, 11}));
-  EXPECT_EQ(drawnColumns(image, 5), (std::set<int>{6, 7, 8, 9}));
-  EXPECT_EQ(drawnColumns(image, 7), (std::set<int>{9, 10, 11}));
-  EXPECT_EQ(drawnColumns(image, 9), std::set<int>{});
-}
-
-TEST_F(GraphicsWindowTest, ACentredFrameIsDrawnAroundItsPosition) {
+TEST_F(GraphicsWindowTest, StringsAreJustifiedAroundTheirColumnAndFramesAroundTheirCentre) {
+  graphics.drawString(Vector(10, 1), "ABCD", vt::LEFT_JUSTIFIED, vt::WHITE);
+  graphics.drawString(Vector(10, 3), "ABCD", vt::CENTER_JUSTIFIED, vt::WHITE);
+  graphics.drawString(Vector(10, 5), "ABCD", vt::RIGHT_JUSTIFIED, vt::WHITE);
+  graphics.drawString(Vector(10, 7), "abc", vt::CENTER_JUSTIFIED, vt::WHITE);
+  EXPECT_EQ(graphics.drawString(Vector(10, 9), "", vt::CENTER_JUSTIFIED, vt::WHITE), 0);
   vt::Frame frame(5, 3, "abcdefghijklmno");
-  graphics.drawFrame(vt::Vector(10, 10), frame, true, vt::WHITE, 0);
-  graphics.drawFrame(vt::Vector(30, 10), frame, false, vt::WHITE, 0);
-  EXPECT_EQ(graphics.drawFrame(vt::Vector(50, 10), vt::Frame(), false, vt::WHITE, 0), -1);
+  graphics.drawFrame(Vector(10, 14), frame, true, vt::WHITE, 0);
+  graphics.drawFrame(Vector(30, 14), frame, false, vt::WHITE, 0);
+  EXPECT_EQ(graphics.drawFrame(Vector(20, 20), vt::Frame(), false, vt::WHITE, 0), -1);
   sf::Image image = capture();
-  EXPECT_EQ(drawnColumns(image, 8), std::set<int>{});
-  for (int row = 9; row <= 11; row++)
-    EXPECT_EQ(drawnColumns(image, row), (std::set<int>{8, 9, 10, 11, 12})) << row;
-  for (int row = 10; row <= 12; row++)
-    EXPECT_TRUE(cellDrawn(image, 30, row) && cellDrawn(image, 34, row)) << row;
-  EXPECT_FALSE(cellDrawn(image, 30, 13));
+  const std::set<int> both = {8, 9, 10, 11, 12, 30, 31, 32, 33, 34};
+  std::map<int, std::set<int>> expected = {
+      {1, {10, 11, 12, 13}},    {3, {8, 9, 10, 11}}, {5, {6, 7, 8, 9}}, {7, {9, 10, 11}},
+      {13, {8, 9, 10, 11, 12}}, {14, both},          {15, both},        {16, {30, 31, 32, 33, 34}}};
+  for (int row = 0; row < 18; row++) EXPECT_EQ(drawnColumns(image, row), expected[row]) << row;
 }
 
-TEST_F(GraphicsWindowTest, SwappingShowsThePictureAndClearsToTheBackground) {
-  graphics.drawCh(vt::Vector(10, 5), 'X', vt::RED);
-  ASSERT_EQ(graphics.swapBuffers(), 0);
-  sf::Image image = capture();
-  EXPECT_EQ(countPixels(image, sf::Color::Blue, 0, 0, 1024, 768), 1024 * 768);
-}
-
-TEST_F(GraphicsWindowTest, ASecondStartUpKeepsTheWindow) {
-  sf::RenderWindow* window = graphics.getWindow();
+TEST_F(GraphicsWindowTest, StartUpKeepsItsWindowAndFailsCleanlyWithoutItsFont) {
+  sf::RenderWindow* p_window = graphics.getWindow();
   EXPECT_EQ(graphics.startUp(), 0);
-  EXPECT_EQ(graphics.getWindow(), window);
-  EXPECT_TRUE(contains(readLines("vantle.log"), "GraphicsManager::startUp(): Already started."));
-}
-
-TEST_F(GraphicsWindowTest, AMissingFontFailsStartUpWithoutLeavingAWindowOpen) {
+  EXPECT_EQ(graphics.getWindow(), p_window);
   graphics.shutDown();
   vt::Config::getInstance().setFontFile("missing.ttf");
   EXPECT_EQ(graphics.startUp(), -1);
   EXPECT_FALSE(graphics.isStarted());
   EXPECT_EQ(graphics.getWindow(), nullptr);
-  EXPECT_TRUE(contains(readLines("vantle.log"),
-                       "GraphicsManager::startUp(): Unable to load font from file 'missing.ttf'."));
-  // So a second attempt really starts instead of claiming it already has.
   vt::Config::getInstance().setFontFile("vt-font.ttf");
-  EXPECT_EQ(graphics.startUp(), 0);
-  EXPECT_TRUE(graphics.isStarted());
-  // And the first picture starts from the background colour.
+  ASSERT_EQ(graphics.startUp(), 0);  // really starts, not claiming it already has
   EXPECT_EQ(countPixels(capture(), sf::Color::Blue, 0, 0, 1024, 768), 1024 * 768);
+  graphics.drawCh(Vector(10, 5), 'X', vt::RED);
+  ASSERT_EQ(graphics.swapBuffers(), 0);  // shows the picture, clears to the background
+  EXPECT_EQ(countPixels(capture(), sf::Color::Blue, 0, 0, 1024, 768), 1024 * 768);
+  std::vector<std::string> log = readLines("vantle.log");
+  EXPECT_TRUE(contains(log, "GraphicsManager::startUp(): Already started."));
+  EXPECT_TRUE(
+      contains(log, "GraphicsManager::startUp(): Unable to load font from file 'missing.ttf'."));
+}
+
+TEST_F(GraphicsWindowTest, ShapesAreWhiteSize24CirclesByDefaultButAnObjectsIsNeverDrawn) {
+  vt::Shape shape;
+  EXPECT_EQ(shape.getType(), vt::CIRCLE);
+  EXPECT_EQ(shape.getSize(), 24);
+  EXPECT_EQ(sf::Color(shape.getR(), shape.getG(), shape.getB(), shape.getAlpha()),
+            sf::Color::White);
+  vt::Object object;
+  EXPECT_EQ(object.getShape().getType(), vt::UNDEFINED_SHAPE);
+  object.draw();
+  EXPECT_EQ(vt::Shape::getDrawingShape(), nullptr);
+}
+
+TEST_F(GraphicsWindowTest, EachShapeSetsItsOwnGeometryAndOnlyCustomKeepsItsComponents) {
+  vt::Shape shape;
+  auto drawn = [&shape]() -> const sf::CircleShape& {
+    shape.draw(Vector(10, 5));
+    return *vt::Shape::getDrawingShape();
+  };
+  for (auto [size, count] : {std::pair<float, std::size_t>{2.5f, 3}, {7.9f, 7}, {24.0f, 10}}) {
+    shape.setSize(size);
+    EXPECT_EQ(drawn().getPointCount(), count) << size;
+  }
+  EXPECT_EQ(drawn().getPosition(), sf::Vector2f(116, 148));
+  shape.setType(vt::SQUARE);
+  EXPECT_EQ(drawn().getRotation(), 45);
+  shape.setType(vt::TRIANGLE);
+  EXPECT_EQ(drawn().getRotation(), 0);
+  EXPECT_EQ(drawn().getRadius(), 12);
+  shape.setColor(vt::CUSTOM);
+  shape.setR(10), shape.setG(20), shape.setB(30);
+  EXPECT_EQ(drawn().getFillColor(), sf::Color(10, 20, 30));
+  shape.setColor(vt::RED);
+  drawn();
+  EXPECT_EQ(sf::Color(shape.getR(), shape.getG(), shape.getB()), sf::Color::Red);
+}
+
+TEST_F(GraphicsWindowTest, AnObjectDrawsItsShapeOverItsSprite) {
+  vt::Sprite sprite(1);
+  sprite.setWidth(1);
+  sprite.setHeight(1);
+  sprite.addFrame(vt::Frame(1, 1, " "));
+  vt::Object object;
+  object.setSprite(&sprite);
+  object.setPosition(Vector(10, 5));
+  vt::Shape shape;
+  shape.setColor(vt::RED);
+  object.setShape(shape);
+  object.draw();
+  sf::Image image = capture();
+  // The circle's centre is (140, 172); (135, 175) is also in the sprite's cell.
+  EXPECT_EQ(image.getPixel(135, 175), sf::Color::Red);
+  EXPECT_EQ(image.getPixel(140, 190), sf::Color::Red);
+  EXPECT_EQ(image.getPixel(140, 199), sf::Color::Green);
 }

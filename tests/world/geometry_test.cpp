@@ -10,16 +10,14 @@ namespace {
 class GeometryTest : public WorldTest {};
 }  // namespace
 
-TEST_F(GeometryTest, BoxesIntersectInclusivelyOnEveryEdge) {
+TEST_F(GeometryTest, BoxesIntersectInclusivelyAndDefaultBoxesOnlyOnTheSameCell) {
   Box unit(Vector(0, 0), 1, 1);
   EXPECT_TRUE(vt::boxIntersectsBox(unit, Box(Vector(1, 0), 1, 1)));
   EXPECT_TRUE(vt::boxIntersectsBox(unit, Box(Vector(1, 1), 1, 1)));
   EXPECT_FALSE(vt::boxIntersectsBox(unit, Box(Vector(1.5f, 0), 1, 1)));
   EXPECT_FALSE(vt::boxIntersectsBox(unit, Box(Vector(0, -1.5f), 1, 1)));
   EXPECT_TRUE(vt::boxIntersectsBox(Box(Vector(0.5f, 0.5f), 0, 0), unit));
-}
 
-TEST_F(GeometryTest, DefaultBoxesMeetOnTheSameCellButNotOnNeighbours) {
   Probe a("a", Vector(1, 1)), b("b", Vector(2, 1)), c("c", Vector(1, 1));
   EXPECT_FALSE(vt::boxIntersectsBox(vt::getWorldBox(&a), vt::getWorldBox(&b)));
   EXPECT_TRUE(vt::boxIntersectsBox(vt::getWorldBox(&a), vt::getWorldBox(&c)));
@@ -28,23 +26,17 @@ TEST_F(GeometryTest, DefaultBoxesMeetOnTheSameCellButNotOnNeighbours) {
   EXPECT_TRUE(vt::boxIntersectsBox(moved, vt::getWorldBox(&b)));
 }
 
-TEST_F(GeometryTest, CentringClampsTheFarEdgeFirst) {
-  Box world_box(Vector(), 125, 100), view(Vector(), 75, 20);
+TEST_F(GeometryTest, ViewsCentreClampedAtTheFarEdgeFirstOrFollowWithSlack) {
+  Box world_box(Vector(), 125, 100), view(Vector(), 75, 20), small(Vector(), 20, 10);
   EXPECT_EQ(vt::centreView(view, world_box, Vector(10, 10)), Vector(0, 0));
   EXPECT_EQ(vt::centreView(view, world_box, Vector(100, 50)), Vector(50, 40));
   EXPECT_EQ(vt::centreView(view, world_box, Vector(120, 99)), Vector(50, 80));
   EXPECT_EQ(vt::centreView(view, Box(Vector(), 50, 100), Vector(40, 50)).getX(), 0);
-}
-
-TEST_F(GeometryTest, SlackLetsTheTargetMoveInsideTheCentralZone) {
-  Box world_box(Vector(), 125, 100), view(Vector(), 20, 10);
   Vector half(0.5f, 0.5f);
-  EXPECT_EQ(vt::followWithSlack(view, world_box, half, Vector(12, 5)), Vector(0, 0));
-  EXPECT_EQ(vt::followWithSlack(view, world_box, half, Vector(17, 5)), Vector(2, 0));
-  EXPECT_EQ(vt::followWithSlack(view, world_box, Vector(), Vector(60, 50)), Vector(50, 45));
-}
+  EXPECT_EQ(vt::followWithSlack(small, world_box, half, Vector(12, 5)), Vector(0, 0));
+  EXPECT_EQ(vt::followWithSlack(small, world_box, half, Vector(17, 5)), Vector(2, 0));
+  EXPECT_EQ(vt::followWithSlack(small, world_box, Vector(), Vector(60, 50)), Vector(50, 45));
 
-TEST_F(GeometryTest, WorldAndViewCoordinatesAreInverse) {
   world().setView(Box(Vector(13, 7), 75, 20));
   EXPECT_EQ(vt::worldToView(Vector(20, 10)), Vector(7, 3));
   EXPECT_EQ(vt::viewToWorld(vt::worldToView(Vector(2.5f, -4))), Vector(2.5f, -4));

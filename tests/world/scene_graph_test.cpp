@@ -22,25 +22,29 @@ class SceneGraphTest : public WorldTest {
 };
 }  // namespace
 
-TEST_F(SceneGraphTest, ListsFollowTheObjectSetters) {
+TEST_F(SceneGraphTest, ListsFollowTheObjectSettersAndIdsCountFromZero) {
   Probe o;
-  EXPECT_EQ(listsOf(&o), "as2");
-  EXPECT_EQ(o.setSolidness(vt::SPECTRAL), 0);
-  EXPECT_EQ(listsOf(&o), "a2");
-  EXPECT_EQ(o.setAltitude(4), 0);
-  EXPECT_EQ(listsOf(&o), "a4");
-  EXPECT_EQ(o.setVisible(false), 0);
-  EXPECT_EQ(o.setAltitude(3), 0);
-  EXPECT_EQ(listsOf(&o), "a");
-  EXPECT_EQ(o.setVisible(true), 0);
-  EXPECT_EQ(listsOf(&o), "a3");
-  EXPECT_EQ(o.setSolidness(vt::SOFT), 0);
-  EXPECT_EQ(o.setActive(false), 0);
-  EXPECT_EQ(listsOf(&o), "i");
+  EXPECT_EQ(o.getId(), 0);
+  delete new vt::Object;
+  EXPECT_EQ(Probe().getId(), 2);
+  std::vector<std::string> seen = {listsOf(&o)};
+  o.setSolidness(vt::SPECTRAL);
+  seen.push_back(listsOf(&o));
+  o.setAltitude(4);
+  seen.push_back(listsOf(&o));
+  o.setVisible(false);
+  o.setAltitude(3);
+  seen.push_back(listsOf(&o));
+  o.setVisible(true);
+  seen.push_back(listsOf(&o));
+  o.setSolidness(vt::SOFT);
+  o.setActive(false);
+  seen.push_back(listsOf(&o));
   EXPECT_EQ(o.setAltitude(1), 0);  // stored, and used once active again
   Probe later;
   EXPECT_EQ(o.setActive(true), 0);
-  EXPECT_EQ(listsOf(&o), "as1");
+  seen.push_back(listsOf(&o));
+  EXPECT_EQ(seen, (std::vector<std::string>{"as2", "a2", "a4", "a", "a3", "i", "as1"}));
   vt::ObjectList active = graph().activeObjects();
   EXPECT_EQ(vt::ObjectListIterator(&active).currentObject(), &later);  // o went to the end
 }
@@ -75,7 +79,6 @@ TEST_F(SceneGraphTest, ObjectsMadeBeforeStartUpStayOutOfTheWorld) {
   vt::LogManager::getInstance().setLogLevel(2);
   {
     Probe outsider;
-    EXPECT_TRUE(world().getAllObjects(true).isEmpty());
     // Deactivating fails and must not leave the object in the inactive list.
     EXPECT_EQ(outsider.setActive(false), -1);
     EXPECT_TRUE(outsider.isActive());
@@ -85,11 +88,4 @@ TEST_F(SceneGraphTest, ObjectsMadeBeforeStartUpStayOutOfTheWorld) {
                       "                              because WorldManager not started.",
                       "SceneGraph::updateActive(): remove object (Object) failed for objects!"}));
   world().startUp();
-}
-
-TEST_F(SceneGraphTest, IdsCountFromZeroAcrossEveryKindOfObject) {
-  Probe first;
-  delete new vt::Object;
-  EXPECT_EQ(first.getId(), 0);
-  EXPECT_EQ(Probe().getId(), 2);
 }
