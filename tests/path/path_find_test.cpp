@@ -26,22 +26,17 @@ TEST_F(PathFindTest, PlyExpandsTheNeighboursInOrderAndSaysSo) {
   world().setBoundary(Box(Vector(), 2, 2));
   vt::PathFind search(&walker, GridPoint{0, 0}, GridPoint{1, 1});
   EXPECT_EQ(search.cycleOnce(), vt::INCOMPLETE);
-  std::vector<std::string> lines = vt_test::readLines("vantle.log");
-  std::string ply;
-  for (auto at = std::find(lines.begin(), lines.end(), "-------------------------------");
-       at != lines.end(); at++)
-    ply += *at + "|";
-  EXPECT_EQ(ply,
-            "-------------------------------|PathFind::cycleOnce(): ply 1|"
-            "\tFinding lowest cost in open set|"
-            "\tNode (0,0), cost 1.41 to min inf|\tLowest (0,0), cost 1.41|\tOpen set: |"
-            "\tClosed set: (0,0) |\tExamining neighbor (1, 0)|\t\tin_open new|"
-            "\t\tbetter path from (0, 0) (from_start 1.00, to_end 2.00)|"
-            "\tExamining neighbor (0, 1)|\t\tin_open new|"
-            "\t\tbetter path from (0, 0) (from_start 1.00, to_end 2.00)|"
-            "\tExamining neighbor (1, 1)|\t\tin_open new|"
-            "\t\tbetter path from (0, 0) (from_start 1.41, to_end 1.41)|"
-            "PathFind::cycleOnce(): done. INCOMPLETE.|");
+  std::vector<std::string> examined;
+  for (const std::string& line : vt_test::readLines("vantle.log"))
+    if (line.rfind("\tExamining", 0) == 0) examined.push_back(line);
+  EXPECT_EQ(examined,
+            (std::vector<std::string>{"\tExamining neighbor (1, 0)", "\tExamining neighbor (0, 1)",
+                                      "\tExamining neighbor (1, 1)"}));
+  EXPECT_TRUE(
+      logged({"-------------------------------", "PathFind::cycleOnce(): ply 1",
+              "\tNode (0,0), cost 1.41 to min inf", "\tClosed set: (0,0) ", "\t\tin_open new",
+              "\t\tbetter path from (0, 0) (from_start 1.41, to_end 1.41)",
+              "PathFind::cycleOnce(): done. INCOMPLETE."}));
   EXPECT_EQ(search.cycleOnce(), vt::FOUND);
   EXPECT_EQ(text(search.getPath()), "(0,0) (1,1) ");
   EXPECT_EQ(search.getPly(), 2);

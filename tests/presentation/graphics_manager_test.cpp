@@ -16,13 +16,41 @@ class GraphicsManagerTest : public InTempDir {
     startPlainLog();
     vt::LogManager::getInstance().setLogLevel(15);
   }
+  vt::GraphicsManager& graphics = vt::GraphicsManager::getInstance();
 };
 
 const char* const NO_WINDOW = "GraphicsLayer::startUp(): Unable to alloate window!";
 }  // namespace
 
+TEST_F(GraphicsManagerTest, NamedColoursConvertAndOthersGiveWhiteOrNoComponentsAtLevelFive) {
+  const sf::Color expected[] = {sf::Color(0, 0, 0),     sf::Color(255, 0, 0),
+                                sf::Color(0, 255, 0),   sf::Color(255, 255, 0),
+                                sf::Color(0, 0, 255),   sf::Color(255, 0, 255),
+                                sf::Color(0, 255, 255), sf::Color(255, 255, 255)};
+  std::uint8_t r, g, b;
+  for (int c = vt::BLACK; c <= vt::WHITE; c++) {
+    EXPECT_EQ(vt::colorToSFML(static_cast<vt::Color>(c)), expected[c]) << c;
+    vt::colorToRGB(static_cast<vt::Color>(c), r, g, b);
+    EXPECT_EQ(sf::Color(r, g, b), expected[c]) << c;
+  }
+  vt::LogManager::getInstance().setLogLevel(5);
+  vt::Color unknown = static_cast<vt::Color>(12);
+  r = 1, g = 2, b = 3;
+  EXPECT_EQ(vt::colorToSFML(vt::CUSTOM), sf::Color::White);
+  EXPECT_EQ(vt::colorToSFML(unknown), sf::Color::White);
+  vt::colorToRGB(vt::CUSTOM, r, g, b);
+  vt::colorToRGB(unknown, r, g, b);
+  EXPECT_EQ(sf::Color(r, g, b), sf::Color(1, 2, 3));
+  vt::LogManager::getInstance().setLogLevel(4);
+  vt::colorToSFML(unknown);
+  vt::colorToRGB(unknown, r, g, b);
+  EXPECT_EQ(readLines("vantle.log"),
+            (std::vector<std::string>{"colorToSFML(): Color is CUSTOM.",
+                                      "colorToSFML(): Color 12 not supported.",
+                                      "colorToRGB(): Color 12 not supported."}));
+}
+
 TEST_F(GraphicsManagerTest, DrawingBeforeStartUpIsRefused) {
-  vt::GraphicsManager& graphics = vt::GraphicsManager::getInstance();
   EXPECT_EQ(graphics.drawCh(vt::Vector(1, 1), 'a', vt::RED), -1);
   EXPECT_EQ(graphics.drawString(vt::Vector(1, 1), "ab", vt::LEFT_JUSTIFIED, vt::RED), -1);
   EXPECT_EQ(graphics.drawFrame(vt::Vector(1, 1), vt::Frame(1, 1, "a"), false, vt::RED, 0), -1);
@@ -31,34 +59,27 @@ TEST_F(GraphicsManagerTest, DrawingBeforeStartUpIsRefused) {
   EXPECT_EQ(count(readLines("vantle.log"), "GraphicsManager not started!"), 4);
 }
 
-TEST_F(GraphicsManagerTest, WithoutADisplayStartUpFailsAndTheCellGeometryFollowsTheConfiguration) {
-  vt::GraphicsManager& graphics = vt::GraphicsManager::getInstance();
+TEST_F(GraphicsManagerTest, WithoutADisplayOrCellsStartUpFailsAndTheCellsFollowTheConfiguration) {
+  vt::Config::getInstance().setWindowHorizontalChars(0);
+  EXPECT_EQ(graphics.startUp(), -1);
+  vt::Config::getInstance().reset();
   unsetenv("DISPLAY");
   EXPECT_EQ(graphics.startUp(), -1);
   setenv("DISPLAY", ":999", 1);  // no server there
   EXPECT_EQ(graphics.startUp(), -1);
   EXPECT_FALSE(graphics.isStarted());
   EXPECT_EQ(graphics.getWindow(), nullptr);
-  EXPECT_EQ(count(readLines("vantle.log"), NO_WINDOW), 2);
+  EXPECT_EQ(count(readLines("vantle.log"), NO_WINDOW), 3);
 
-  // The sizes were taken from the default configuration all the same.
+  // The sizes were taken from the configuration all the same.
   EXPECT_FLOAT_EQ(vt::charWidth(), 12.8f);
   EXPECT_FLOAT_EQ(vt::charHeight(), 32.0f);
   EXPECT_EQ(vt::glyphSize(), 25u);
   vt::Vector pixels = vt::spacesToPixels(vt::Vector(10, 5));
-  EXPECT_FLOAT_EQ(pixels.getX(), 128);
-  EXPECT_FLOAT_EQ(pixels.getY(), 160);
-  vt::Vector spaces = vt::pixelsToSpaces(vt::Vector(128, 160));
-  EXPECT_FLOAT_EQ(spaces.getX(), 10);
-  EXPECT_FLOAT_EQ(spaces.getY(), 5);
+  EXPECT_TRUE(pixels.getX() == 128 && pixels.getY() == 160);
+  EXPECT_EQ(vt::pixelsToSpaces(vt::Vector(128, 160)), vt::Vector(10, 5));
   EXPECT_TRUE(contains(readLines("vantle.log"),
                        "pixelsToSpaces(): pixels (128.00,160.00) = spaces (10.00,5.00)"));
-}
-
-TEST_F(GraphicsManagerTest, AWindowWithoutCellsIsNotOpened) {
-  vt::Config::getInstance().setWindowHorizontalChars(0);
-  EXPECT_EQ(vt::GraphicsManager::getInstance().startUp(), -1);
-  EXPECT_TRUE(contains(readLines("vantle.log"), NO_WINDOW));
 }
 
 TEST_F(GraphicsManagerTest, TheGameWithoutADisplayLogsWhyAndEndsWithZero) {

@@ -35,17 +35,28 @@ class InputWindowTest : public InTempDir {
   }
 
   // Runs input frames until done says so, for at most about five seconds.
-  bool runFramesUntil(const std::function<bool()>& done) {
-    for (int frame = 0; frame < 500; frame++) {
+  void runFramesUntil(const std::function<bool()>& done) {
+    for (int frame = 0; frame < 500 && !done(); frame++) {
       input.getInput();
-      if (done()) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return false;
   }
 
   vt::InputManager& input = vt::InputManager::getInstance();
   input_test::Recorder* p_recorder = nullptr;
+};
+
+class CloseWindowTest : public InTempDir {};
+
+// Ends the game after 300 frames in case the close request never arrives.
+class Deadline : public vt::Object {
+ public:
+  Deadline() { registerInterest(vt::STEP_EVENT); }
+  int eventHandler(const vt::Event* p_e) override {
+    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() >= 300)
+      vt::GameManager::getInstance().setGameOver();
+    return 1;
+  }
 };
 }  // namespace
 
@@ -64,20 +75,16 @@ TEST_F(InputWindowTest, MousePositionsAreWindowCells) {
 }
 
 TEST_F(InputWindowTest, ARealKeyIsPressedHeldAndReleased) {
-  // X is a key the game ignores: windowed tests running beside this one may
-  // see it held.
+  // X is a key the game ignores: windowed tests running beside this one may see it held.
   p_recorder->unregisterInterest(vt::MOUSE_EVENT);
   sf::RenderWindow& window = *vt::GraphicsManager::getInstance().getWindow();
-  auto window_id = static_cast<unsigned long>(window.getSystemHandle());
   auto saw = [this](const char* note) { return p_recorder->saw(note); };
-
-  // There is no window manager: a window takes the focus when it opens,
-  // and one that closes leaves it to whatever is under the pointer. A press
-  // or release lost to another test's window is tried again.
+  // Without a window manager a closing window leaves the focus to whatever
+  // is under the pointer: a press or release lost to another window is tried again.
   bool done = false;
   for (int attempt = 0; attempt < 10 && !done; attempt++) {
     p_recorder->seen.clear();
-    if (!focusWindow(window_id)) {
+    if (!focusWindow(static_cast<unsigned long>(window.getSystemHandle()))) {
       std::this_thread::sleep_for(std::chrono::milliseconds(100));
       continue;
     }
@@ -88,29 +95,12 @@ TEST_F(InputWindowTest, ARealKeyIsPressedHeldAndReleased) {
     done = saw("pressed 59") && saw("down 59") && saw("released 59");
   }
   ASSERT_TRUE(done) << "seen: " << testing::PrintToString(p_recorder->seen);
-
-  // Key repeat is off: the server's repeats while the key is held are not
-  // reported as presses.
+  // Key repeat is off: the server's repeats while the key is held are no presses.
   std::vector<std::string>& seen = p_recorder->seen;
   EXPECT_EQ(seen.front(), "pressed 59");
   EXPECT_EQ(seen.back(), "released 59");
   EXPECT_EQ(count(seen, "down 59"), static_cast<int>(seen.size()) - 2);
 }
-
-namespace {
-class CloseWindowTest : public InTempDir {};
-
-// Ends the game after 300 frames in case the close request never arrives.
-class Deadline : public vt::Object {
- public:
-  Deadline() { registerInterest(vt::STEP_EVENT); }
-  int eventHandler(const vt::Event* p_e) override {
-    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() >= 300)
-      vt::GameManager::getInstance().setGameOver();
-    return 1;
-  }
-};
-}  // namespace
 
 TEST_F(CloseWindowTest, TheWindowsCloseButtonEndsTheGameLoop) {
   REQUIRE_DISPLAY();
