@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <csignal>
 #include <cstdlib>
-#include <thread>
 #include <type_traits>
 
 #include "TestSupport.h"
@@ -12,7 +10,7 @@
 using namespace vt_test;
 
 namespace {
-class GameManagerTest : public InTempDir {};
+using GameManagerTest = InTempDir;
 
 // Notes each step and its x after the world update; ends the game at last_step.
 class Stepper : public vt::Object {
@@ -80,30 +78,6 @@ TEST_F(GameManagerTest, UnopenableLogFileFailsStartUpAndTheProgramStillEndsWithZ
        {"LogManager::startup(): Warning! Unable to open file 'missing/dir/game.log'.",
         "Error starting LogManager!", "Error starting game manager!"})
     EXPECT_NE(err.find(line), std::string::npos) << line;
-}
-
-// Without a window every frame complains for its swap, from the splash's first on.
-TEST_F(GameManagerTest, HeadlessProgramComplainsInEveryFrame) {
-  writeFile("vt-config.txt", "headless:true,\nframe_time:10,\n");
-  pid_t pid = fork();
-  ASSERT_GE(pid, 0);
-  if (pid == 0) {
-    execl(MAZE_PROGRAM, MAZE_PROGRAM, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  for (int i = 0; i < 500 && count(logMessages(), "GraphicsManager not started!") < 12; i++)
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  kill(pid, SIGKILL);
-  waitpid(pid, nullptr, 0);
-
-  std::vector<int> frames;
-  for (const std::string& line : readLines("vantle.log")) {
-    if (messageOf(line) != "GraphicsManager not started!") continue;
-    int step = std::stoi(line.substr(9));
-    if (frames.empty() || frames.back() != step) frames.push_back(step);
-  }
-  ASSERT_GE(frames.size(), 5u);
-  for (std::size_t i = 0; i < frames.size(); i++) EXPECT_EQ(frames[i], static_cast<int>(i));
 }
 
 TEST_F(GameManagerTest, StepsCountFromZeroAfterTheUpdateAndGameOverEndsTheLoopAfterThatFrame) {

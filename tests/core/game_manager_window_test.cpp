@@ -5,9 +5,7 @@
 
 using namespace vt_test;
 
-namespace {
-class GameManagerWindowTest : public InTempDir {};
-}  // namespace
+using GameManagerWindowTest = InTempDir;
 
 TEST_F(GameManagerWindowTest, WindowedStartUpSizesTheWorldToTheWindowInCharacters) {
   REQUIRE_DISPLAY();

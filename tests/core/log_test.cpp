@@ -8,7 +8,7 @@
 using namespace vt_test;
 
 namespace {
-class LogTest : public InTempDir {};
+using LogTest = InTempDir;
 
 bool matches(const std::string& text, const char* pattern) {
   return std::regex_match(text, std::regex(pattern));

@@ -7,9 +7,7 @@
 
 using namespace vt_test;
 
-namespace {
-class FramePacerTest : public InTempDir {};
-}  // namespace
+using FramePacerTest = InTempDir;
 
 TEST_F(FramePacerTest, SleepsOffTheFrameLessOversleepAndReportsOnlyUncarriedOverruns) {
   startPlainLog();

@@ -8,9 +8,7 @@ using vt::GridPoint;
 using vt::Vector;
 using world_test::logged;
 
-namespace {
-class PathFindTest : public PathTest {};
-}  // namespace
+using PathFindTest = PathTest;
 
 TEST_F(PathFindTest, StartEqualToEndIsFoundWithOneNode) {
   vt::Object walker;

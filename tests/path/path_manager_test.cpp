@@ -7,9 +7,7 @@ using vt::GridPoint;
 using vt::Vector;
 using world_test::logged;
 
-namespace {
-class PathManagerTest : public PathTest {};
-}  // namespace
+using PathManagerTest = PathTest;
 
 TEST_F(PathManagerTest, StartsWithHalfTheFrameTimeKeepsItsSearchesAndRefusesUnknownOnes) {
   EXPECT_EQ(paths().getCycleTime(), 16);

@@ -9,7 +9,7 @@
 using namespace vt_test;
 
 namespace {
-class SplashWindowTest : public InTempDir {};
+using SplashWindowTest = InTempDir;
 
 // Counts the green pixels left and right of column 58 in frame 70's picture:
 // the name covers columns 17 to 57, the resting emblem 59 to 67.

@@ -6,9 +6,7 @@ using namespace world_test;
 using vt::Box;
 using vt::Vector;
 
-namespace {
-class GeometryTest : public WorldTest {};
-}  // namespace
+using GeometryTest = WorldTest;
 
 TEST_F(GeometryTest, BoxesIntersectInclusivelyAndDefaultBoxesOnlyOnTheSameCell) {
   Box unit(Vector(0, 0), 1, 1);

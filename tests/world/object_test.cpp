@@ -5,9 +5,7 @@
 using namespace world_test;
 using vt::Vector;
 
-namespace {
-class ObjectTest : public WorldTest {};
-}  // namespace
+using ObjectTest = WorldTest;
 
 TEST_F(ObjectTest, VelocitySplitsIntoSpeedAndUnitDirection) {
   Probe o;

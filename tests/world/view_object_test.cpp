@@ -4,9 +4,7 @@
 
 using world_test::WorldTest;
 
-namespace {
-class ViewObjectTest : public WorldTest {};
-}  // namespace
+using ViewObjectTest = WorldTest;
 
 TEST_F(ViewObjectTest, NewViewObjectIsAFramedSpectralZeroOnTopAtTheTopCentre) {
   vt::ViewObject v;

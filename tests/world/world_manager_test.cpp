@@ -5,9 +5,7 @@
 using namespace world_test;
 using vt::Vector;
 
-namespace {
-class WorldManagerTest : public WorldTest {};
-}  // namespace
+using WorldManagerTest = WorldTest;
 
 TEST_F(WorldManagerTest, HardBlocksHardAndEveryCollisionIsReportedMoverFirst) {
   Probe mover("mover", Vector(1, 1)), wall("wall", Vector(2, 1)), twin("twin", Vector(2, 1));
