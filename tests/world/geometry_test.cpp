@@ -10,11 +10,15 @@ using GeometryTest = WorldTest;
 
 TEST_F(GeometryTest, BoxesIntersectInclusivelyAndDefaultBoxesOnlyOnTheSameCell) {
   Box unit(Vector(0, 0), 1, 1);
-  EXPECT_TRUE(vt::boxIntersectsBox(unit, Box(Vector(1, 0), 1, 1)));
-  EXPECT_TRUE(vt::boxIntersectsBox(unit, Box(Vector(1, 1), 1, 1)));
-  EXPECT_FALSE(vt::boxIntersectsBox(unit, Box(Vector(1.5f, 0), 1, 1)));
-  EXPECT_FALSE(vt::boxIntersectsBox(unit, Box(Vector(0, -1.5f), 1, 1)));
-  EXPECT_TRUE(vt::boxIntersectsBox(Box(Vector(0.5f, 0.5f), 0, 0), unit));
+  auto meet = [](Box a, Box b) { return vt::boxIntersectsBox(a, b) && vt::boxIntersectsBox(b, a); };
+  auto apart = [](Box a, Box b) {
+    return !vt::boxIntersectsBox(a, b) && !vt::boxIntersectsBox(b, a);
+  };
+  EXPECT_TRUE(meet(unit, Box(Vector(1, 0), 1, 1)));
+  EXPECT_TRUE(meet(unit, Box(Vector(1, 1), 1, 1)));
+  EXPECT_TRUE(apart(unit, Box(Vector(1.5f, 0), 1, 1)));
+  EXPECT_TRUE(apart(unit, Box(Vector(0, -1.5f), 1, 1)));
+  EXPECT_TRUE(meet(Box(Vector(0.5f, 0.5f), 0, 0), unit));
 
   Probe a("a", Vector(1, 1)), b("b", Vector(2, 1)), c("c", Vector(1, 1));
   EXPECT_FALSE(vt::boxIntersectsBox(vt::getWorldBox(&a), vt::getWorldBox(&b)));
