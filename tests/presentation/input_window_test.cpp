@@ -88,3 +88,34 @@ TEST_F(InputWindowTest, ARealKeyIsPressedHeldAndReleased) {
   EXPECT_EQ(seen.back(), "released 59");
   EXPECT_EQ(count(seen, "down 59"), static_cast<int>(seen.size()) - 2);
 }
+namespace {
+class CloseWindowTest : public InTempDir {};
+
+// Ends the game after 300 frames in case the close request never arrives.
+class Deadline : public vt::Object {
+ public:
+  Deadline() { registerInterest(vt::STEP_EVENT); }
+  int eventHandler(const vt::Event* p_e) override {
+    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() >= 300)
+      vt::GameManager::getInstance().setGameOver();
+    return 1;
+  }
+};
+}  // namespace
+
+TEST_F(CloseWindowTest, TheWindowsCloseButtonEndsTheGameLoop) {
+  REQUIRE_DISPLAY();
+  stageFont();
+  writeFile("vt-config.txt", "frame_time:10,\n");
+  vt::GameManager& game = vt::GameManager::getInstance();
+  ASSERT_EQ(game.startUp(), 0);
+  vt::LogManager::getInstance().setLogLevel(1);
+  new Deadline;
+  sf::RenderWindow* p_window = vt::GraphicsManager::getInstance().getWindow();
+  ASSERT_TRUE(requestClose(static_cast<unsigned long>(p_window->getSystemHandle())));
+  game.run();
+  EXPECT_LT(game.getStepCount(), 300);
+  game.shutDown();
+  EXPECT_TRUE(
+      contains(logMessages(), "InputManager::getInput(): Window close event. Setting game over."));
+}
