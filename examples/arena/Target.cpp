@@ -4,8 +4,9 @@
 #include "presentation/Shape.h"
 
 namespace {
-// In pixels; the circle is twice as wide.
-const float TARGET_SIZE = 10;
+// In pixels: a circle's radius, twice a square's.
+const float CIRCLE_SIZE = 8;
+const float SQUARE_SIZE = 16;
 }  // namespace
 
 Target::Target(vt::Vector cell) {
@@ -21,7 +22,7 @@ void Target::setReached(bool reached) {
   vt::Shape shape = getShape();
   shape.setType(reached ? vt::SQUARE : vt::CIRCLE);
   shape.setColor(reached ? vt::GREEN : vt::YELLOW);
-  shape.setSize(TARGET_SIZE);
+  shape.setSize(reached ? SQUARE_SIZE : CIRCLE_SIZE);
   setShape(shape);
 }
 
