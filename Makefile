@@ -1,10 +1,11 @@
-# Set-up, build, play and test in one place. `make run` plays the game,
-# `make test` runs the whole suite under the sanitizers.
+# Set-up, build, play and test in one place. `make run` plays the maze game,
+# `make arena` the arena example, `make test` runs the whole suite under the
+# sanitizers.
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run arena test clean
 
 all: build
 
@@ -18,6 +19,9 @@ build: deps
 
 run: build
 	cd $(BUILD_DIR)/game && ./maze
+
+arena: build
+	cd $(BUILD_DIR)/arena && ./arena
 
 test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVANTLE_SANITIZE=ON

@@ -42,7 +42,10 @@ void PathManager::cycle() {
 
 void PathManager::cycle(const Stopwatch& split) {
   auto elapsed = [&split] { return split() / 1000; };
-  while (!path_finds.empty() && elapsed() < cycle_time) {
+  // Without a budget (a frame time of 0 or 1) each search still takes one
+  // ply per cycle, so that searches end in a game that runs at full speed.
+  bool once = cycle_time <= 0;
+  while (!path_finds.empty() && (once || elapsed() < cycle_time)) {
     std::size_t i = 0;
     while (i < path_finds.size()) {
       PathFind* p_path_find = path_finds[i];
@@ -54,9 +57,11 @@ void PathManager::cycle(const Stopwatch& split) {
         // next one moves into its place; one left registered goes again.
         EventPath event(static_cast<SearchStatus>(status), p_path_find->getPath());
         p_path_find->getObject()->eventHandler(&event);
+        if (once && i < path_finds.size() && path_finds[i] == p_path_find) i++;
       }
-      if (overran(elapsed())) return;
+      if (!once && overran(elapsed())) return;
     }
+    if (once) return;
   }
   overran(elapsed());
 }

@@ -71,3 +71,27 @@ TEST_F(PathManagerTest, SearchLeftRegisteredIsAdvancedAgain) {
   }
   EXPECT_EQ(paths().getPathFindCount(), 0);  // a deleted search leaves the walk
 }
+
+// A game run at full speed (frame time 0) leaves the path manager no time
+// budget; its searches must end all the same, and one left registered by
+// its owner must not hold up the others.
+class PathManagerFullSpeedTest : public vt_test::InTempDir {};
+
+TEST_F(PathManagerFullSpeedTest, SearchesEndWithoutABudget) {
+  vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+  ASSERT_EQ(vt::GameManager::getInstance().startUp(), 0);
+  ASSERT_EQ(vt::PathManager::getInstance().getCycleTime(), 0);
+  vt::WorldManager::getInstance().setBoundary(vt::Box(Vector(), 20, 20));
+  {
+    world_test::Probe keeper("keeper");  // keeps its ended search registered
+    vt::PathFind kept(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
+    vt::PathManager::getInstance().registerPathFind(&kept);
+    auto* p_walker = new vt::Object;
+    ASSERT_EQ(p_walker->findPath(Vector(9, 9)), 0);
+    for (int i = 0; i < 100 && p_walker->getPathFind(); i++) vt::PathManager::getInstance().cycle();
+    EXPECT_EQ(p_walker->getPathFind(), nullptr);
+    EXPECT_TRUE(p_walker->isPathFollowing());
+    EXPECT_EQ(p_walker->getPath().getNodeCount(), 10);
+  }
+  vt::GameManager::getInstance().shutDown();
+}

@@ -1,0 +1,103 @@
+#include "ArenaStore.h"
+
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "Target.h"
+#include "Walker.h"
+#include "core/Config.h"
+#include "core/LogManager.h"
+#include "world/ObjectListIterator.h"
+#include "world/WorldManager.h"
+
+namespace {
+
+bool isSaved(const vt::Object* p_o) {
+  return p_o->getType() == "Walker" || p_o->getType() == "Target";
+}
+
+}  // namespace
+
+int saveArena(const std::string& filename) {
+  // Written beside the file and then renamed over it, so that a failed
+  // write does not cost the last good save.
+  std::string temporary = filename + ".new";
+  std::ofstream file(temporary);
+  if (!file) {
+    vt::LogManager::getInstance().writeLog("saveArena(): Cannot write '%s'.", temporary.c_str());
+    return -1;
+  }
+  int count = 0;
+  vt::ObjectList objects = vt::WorldManager::getInstance().getAllObjects();
+  for (vt::ObjectListIterator it(&objects); !it.isDone(); it.next())
+    if (isSaved(it.currentObject())) {
+      file << it.currentObject()->serialize(true) << '\n';
+      count++;
+    }
+  file.close();
+  if (!file || std::rename(temporary.c_str(), filename.c_str()) != 0) {
+    vt::LogManager::getInstance().writeLog("saveArena(): Cannot write '%s'.", filename.c_str());
+    std::remove(temporary.c_str());
+    return -1;
+  }
+  vt::LogManager::getInstance().writeLog("saveArena(): %d objects saved to '%s'.", count,
+                                         filename.c_str());
+  return count;
+}
+
+int loadArena(const std::string& filename) {
+  vt::LogManager& log = vt::LogManager::getInstance();
+  std::ifstream file(filename);
+  if (!file) {
+    log.writeLog("loadArena(): Cannot read '%s'.", filename.c_str());
+    return -1;
+  }
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) {
+    std::string type = vt::match(line, "type");
+    if (type == "Walker" || type == "Target")
+      lines.push_back(line);
+    else if (!line.empty())
+      log.writeLog("loadArena(): Skipping a line of type '%s'.", type.c_str());
+  }
+  if (lines.empty()) {
+    log.writeLog("loadArena(): No walker or target in '%s'.", filename.c_str());
+    return -1;
+  }
+
+  // The old objects leave at the end of the next update; until then they
+  // are inactive, so that nothing counts, draws or collides with them.
+  vt::WorldManager& world = vt::WorldManager::getInstance();
+  vt::ObjectList objects = world.getAllObjects();
+  for (vt::ObjectListIterator it(&objects); !it.isDone(); it.next())
+    if (isSaved(it.currentObject())) {
+      it.currentObject()->setActive(false);
+      world.markForDelete(it.currentObject());
+    }
+
+  for (const std::string& line : lines) {
+    if (vt::match(line, "type") == "Walker") {
+      auto* p_walker = new Walker;
+      p_walker->deserialize(withoutId(line));
+      p_walker->resume();
+    } else {
+      (new Target)->deserialize(withoutId(line));
+    }
+  }
+  log.writeLog("loadArena(): %d objects loaded from '%s'.", static_cast<int>(lines.size()),
+               filename.c_str());
+  return static_cast<int>(lines.size());
+}
+
+std::string withoutId(const std::string& text) {
+  // Items are "key:value," one after another; the id item is the one whose
+  // key, at the start of the text or after a comma, is "id".
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t end = text.find(',', at);
+    if (end == std::string::npos) end = text.size() - 1;
+    if (text.compare(at, 3, "id:") == 0) return text.substr(0, at) + text.substr(end + 1);
+    at = end + 1;
+  }
+  return text;
+}

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TestSupport.h"
+#include "vantle.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path sourceDir() {
+  const char* dir = std::getenv("VANTLE_SOURCE_DIR");
+  return dir ? dir : "";
+}
+
+fs::path docsDir() { return sourceDir() / "docs"; }
+
+struct ShownCode {
+  std::string name;  ///< the sample file, relative to docs/
+  bool whole;        ///< the whole file, or a piece of it
+  std::vector<std::string> lines;
+};
+
+/// Every code block of the guide that follows a line "<!-- file: NAME -->"
+/// (the whole file) or "<!-- part of: NAME -->" (lines of it). A C++ block
+/// without either line is reported as a failure: it would not be compiled.
+std::vector<ShownCode> shownCode() {
+  std::vector<std::string> lines = vt_test::readLines((docsDir() / "guide.md").string());
+  const std::regex marker("<!-- (file|part of): (.+) -->");
+  std::vector<ShownCode> shown;
+  for (std::size_t i = 0; i < lines.size(); i++) {
+    if (lines[i].rfind("```", 0) != 0) continue;
+    std::smatch found;
+    bool marked = i > 0 && std::regex_match(lines[i - 1], found, marker);
+    EXPECT_TRUE(marked || lines[i] != "```cpp")
+        << "guide.md line " << i + 1 << ": C++ without a sample file";
+    ShownCode code{marked ? found[2].str() : "", marked && found[1] == "file", {}};
+    for (i++; i < lines.size() && lines[i] != "```"; i++) code.lines.push_back(lines[i]);
+    if (marked) shown.push_back(code);
+  }
+  return shown;
+}
+
+/// Whether piece stands in lines as a run of whole lines, all indented alike.
+bool containsPiece(const std::vector<std::string>& lines, const std::vector<std::string>& piece) {
+  for (std::size_t at = 0; !piece.empty() && at + piece.size() <= lines.size(); at++) {
+    if (lines[at].size() < piece[0].size()) continue;
+    std::size_t indent = lines[at].size() - piece[0].size();
+    bool same = true;
+    for (std::size_t k = 0; same && k < piece.size(); k++)
+      same = piece[k].empty()
+                 ? lines[at + k].empty()
+                 : lines[at + k].size() == indent + piece[k].size() &&
+                       lines[at + k].compare(0, indent, std::string(indent, ' ')) == 0 &&
+                       lines[at + k].compare(indent, std::string::npos, piece[k]) == 0;
+    if (same) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(GuideTest, EverySampleFileIsShownWholeAsItIs) {
+  ASSERT_FALSE(sourceDir().empty()) << "VANTLE_SOURCE_DIR not set";
+  std::set<std::string> names;
+  for (const ShownCode& code : shownCode()) {
+    std::string file = (docsDir() / code.name).string();
+    if (code.whole) {
+      std::string text;
+      for (const std::string& line : code.lines) text += line + "\n";
+      EXPECT_EQ(text, vt_test::readFile(file)) << "the guide's copy of " << code.name << " differs";
+    } else {
+      EXPECT_TRUE(containsPiece(vt_test::readLines(file), code.lines))
+          << "a piece the guide shows is not in " << code.name << ":\n"
+          << (code.lines.empty() ? "" : code.lines[0]);
+    }
+    names.insert(code.name);
+  }
+  for (const auto& entry : fs::recursive_directory_iterator(docsDir() / "samples"))
+    if (entry.is_regular_file()) {
+      std::string name = fs::relative(entry.path(), docsDir()).string();
+      EXPECT_EQ(names.count(name), 1u) << name << " is not shown in the guide";
+    }
+}
+
+TEST(GuideTest, PicturesExistStaySmallAndAreAllShown) {
+  std::string guide = vt_test::readFile((docsDir() / "guide.md").string());
+  const std::regex picture(R"(!\[[^\]]*\]\(([^)]+)\))");
+  std::set<std::string> shown;
+  for (std::sregex_iterator it(guide.begin(), guide.end(), picture), end; it != end; ++it) {
+    fs::path file = docsDir() / (*it)[1].str();
+    ASSERT_TRUE(fs::exists(file)) << file;
+    EXPECT_LE(fs::file_size(file), 100u * 1024) << file;
+    shown.insert(fs::relative(file, docsDir()).string());
+  }
+  EXPECT_FALSE(shown.empty());
+  for (const auto& entry : fs::directory_iterator(docsDir() / "images"))
+    EXPECT_EQ(shown.count(fs::relative(entry.path(), docsDir()).string()), 1u)
+        << entry.path() << " is not shown in the guide";
+}
+
+TEST(GuideTest, TheReadmeLinksTheGuideAndTheArena) {
+  std::string readme = vt_test::readFile((sourceDir() / "README.md").string());
+  EXPECT_NE(readme.find("(docs/guide.md)"), std::string::npos);
+  EXPECT_NE(readme.find("make arena"), std::string::npos);
+}
+
+namespace {
+class GuideExampleTest : public vt_test::InTempDir {};
+}  // namespace
+
+TEST_F(GuideExampleTest, TheSpriteFileLoadsAsDescribed) {
+  vt_test::startPlainLog();
+  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
+  ASSERT_EQ(resources.startUp(), 0);
+  std::string file = (docsDir() / "samples" / "sprites" / "ship.txt").string();
+  ASSERT_EQ(resources.loadSprite(file, "ship"), 0);
+  vt::Sprite* p_ship = resources.getSprite("ship");
+  EXPECT_EQ(p_ship->getFrameCount(), 2);
+  EXPECT_EQ(p_ship->getWidth(), 5);
+  EXPECT_EQ(p_ship->getHeight(), 3);
+  EXPECT_EQ(p_ship->getColor(), vt::CYAN);
+  EXPECT_EQ(p_ship->getFrame(1).getString(), ".\\\\..==#>=.//..");
+  resources.shutDown();
+  vt::LogManager::getInstance().shutDown();
+}
+
+TEST_F(GuideExampleTest, TheConfigurationFileSetsWhatItSays) {
+  fs::copy_file(docsDir() / "samples" / "vt-config.txt", vt::CONFIG_FILENAME);
+  vt::loadConfig(vt::readConfig());
+  vt::Config& config = vt::Config::getInstance();
+  EXPECT_EQ(config.getWindowHorizontalPixels(), 1280);
+  EXPECT_EQ(config.getWindowVerticalPixels(), 960);
+  EXPECT_EQ(config.getWindowHorizontalChars(), 100);
+  EXPECT_EQ(config.getWindowVerticalChars(), 30);
+  EXPECT_EQ(config.getFrameTime(), 50);
+  EXPECT_EQ(config.getWindowBackgroundColor(), vt::BLUE);
+  EXPECT_EQ(config.getWindowTitle(), "Sample");
+  EXPECT_TRUE(config.getShowMouse());
+  EXPECT_FALSE(config.getHeadless());
+}
