@@ -59,7 +59,13 @@ TEST_F(InterestTest, TableHoldsAHundredTypesAndClosesGapsOnRemoval) {
   EXPECT_EQ(b.registerInterest("t100"), -1);
   EXPECT_EQ(b.registerInterest("t7"), 0);  // known types still take objects
   EXPECT_EQ(a.unregisterInterest("t50"), 0);
+  EXPECT_EQ(world().getInterestType(50), "t51");
   EXPECT_EQ(b.registerInterest("t100"), 0);
+  EXPECT_EQ(world().getInterestCount(), vt::MAX_EVENTS);
+  EXPECT_EQ(world().getInterestType(99), "t100");
+  EXPECT_EQ(world().getInterested(7).getCount(), 2);  // t7: a, then b
+  EXPECT_EQ(world().getInterestType(100), "");
+  EXPECT_TRUE(world().getInterested(-1).isEmpty());
   EXPECT_EQ(deliver(world(), "t50"), 0);
   EXPECT_EQ(deliver(world(), "t99"), 1);
   EXPECT_EQ(deliver(world(), "t100"), 1);
