@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -68,10 +69,22 @@ std::string Config::getConfigText() const { return config_text; }
 void Config::setConfigText(std::string text) { config_text = std::move(text); }
 
 std::string readConfig() {
-  std::ifstream file(CONFIG_FILENAME, std::ios::binary);
+  LogManager& log = LogManager::getInstance();
+  std::error_code ignored;
+  // The file is optional; one that is there but cannot be read (a
+  // directory opens, then reads nothing) is worth saying so.
+  if (!std::filesystem::exists(CONFIG_FILENAME, ignored)) {
+    log.writeLog(1, "readConfig(): Cannot open Vantle configuration file '%s'.",
+                 CONFIG_FILENAME.c_str());
+    return "";
+  }
+  std::ifstream file;
+  if (std::filesystem::is_regular_file(CONFIG_FILENAME, ignored))
+    file.open(CONFIG_FILENAME, std::ios::binary);
   if (!file.is_open()) {
-    LogManager::getInstance().writeLog(
-        1, "readConfig(): Cannot open Vantle configuration file '%s'.", CONFIG_FILENAME.c_str());
+    log.writeLog(
+        "readConfig(): Warning! Cannot read Vantle configuration file '%s'.  Using defaults.",
+        CONFIG_FILENAME.c_str());
     return "";
   }
   std::string text, line;
@@ -80,6 +93,12 @@ std::string readConfig() {
     if (line.empty() || line[0] == '#') continue;
     text += line;
   }
+  // The items are read as a C string would be: a zero byte ends them.
+  if (text.find('\0') != std::string::npos)
+    log.writeLog(
+        "readConfig(): Warning! Vantle configuration file '%s' holds a zero byte.  What follows "
+        "it is ignored.",
+        CONFIG_FILENAME.c_str());
   return text;
 }
 

@@ -76,7 +76,7 @@ class Config {
 };
 
 /// The configuration file's comment-free lines joined into one text;
-/// empty when the file cannot be opened.
+/// empty when the file is missing or cannot be read (a warning then).
 std::string readConfig();
 
 /// Stores the text and applies every key found in it to Config.

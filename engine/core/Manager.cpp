@@ -89,4 +89,16 @@ int Manager::onEvent(const Event* p_event) {
   return count;
 }
 
+int Manager::getInterestCount() const { return event_list_count; }
+
+std::string Manager::getInterestType(int index) const {
+  if (index < 0 || index >= event_list_count) return "";
+  return event_list[index];
+}
+
+ObjectList Manager::getInterested(int index) const {
+  if (index < 0 || index >= event_list_count) return ObjectList();
+  return obj_list[index];
+}
+
 }  // namespace vt

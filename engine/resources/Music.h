@@ -14,8 +14,8 @@ class Music {
   Music(const Music&) = delete;
   Music& operator=(const Music&) = delete;
 
-  /// Opens an audio file for streaming; -1 when it cannot be opened, which
-  /// also closes the track opened before.
+  /// Opens an audio file for streaming; -1 when it is no file (nothing
+  /// changes) or cannot be opened (which also closes the track opened before).
   int loadMusic(std::string filename);
 
   void setLabel(std::string new_label);

@@ -1,5 +1,7 @@
 #include "resources/Sound.h"
 
+#include <filesystem>
+
 #include "core/LogManager.h"
 
 namespace vt {
@@ -12,6 +14,9 @@ Sound::~Sound() {
 }
 
 int Sound::loadSound(std::string filename) {
+  // SFML's decoders may read a directory forever: only files go to them.
+  std::error_code ignored;
+  if (!std::filesystem::is_regular_file(filename, ignored)) return -1;
   if (!sound_buffer.loadFromFile(filename)) return -1;
   sound.setBuffer(sound_buffer);
   return 0;

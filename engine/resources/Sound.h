@@ -16,8 +16,8 @@ class Sound {
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
 
-  /// Decodes an audio file and binds the player to it; -1 when the file
-  /// cannot be decoded, the samples loaded before staying in place.
+  /// Decodes an audio file and binds the player to it; -1 when it is no
+  /// file or cannot be decoded, the samples loaded before staying in place.
   int loadSound(std::string filename);
 
   void setLabel(std::string new_label);

@@ -1,4 +1,9 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <random>
 
 #include "TestSupport.h"
 #include "vantle.h"
@@ -87,4 +92,51 @@ TEST_F(ConfigTest, PrintOutListsEverySettingAtLevelOne) {
                               "Frame time: 20", "Window style: default", "Window title: Maze",
                               "Show mouse: false", "Headless: true", "Random seed: 0"})
     EXPECT_TRUE(contains(lines, std::string("  ") + setting)) << setting;
+}
+
+// A file that is there but cannot be read, or holds binary data, says so
+// on the way in; an empty one is no news. Settings before a zero byte count.
+TEST_F(ConfigTest, UnreadableOrBinaryFilesWarnAndKeepTheDefaults) {
+  vt::LogManager::getInstance().setLogTimeString(false);
+  vt::LogManager::getInstance().setLogStepCount(false);
+  // What reading and applying the file writes (to stderr: no log is open).
+  auto readBack = [] {
+    testing::internal::CaptureStderr();
+    vt::loadConfig(vt::readConfig());
+    return testing::internal::GetCapturedStderr();
+  };
+  const std::string unreadable =
+      "readConfig(): Warning! Cannot read Vantle configuration file 'vt-config.txt'.  Using "
+      "defaults.\n";
+  std::filesystem::create_directory("vt-config.txt");
+  EXPECT_EQ(readBack(), unreadable);
+  std::filesystem::remove("vt-config.txt");
+  writeFile("vt-config.txt", "frame_time:7,\n");
+  if (geteuid() != 0) {  // root reads whatever the mode says
+    chmod("vt-config.txt", 0);
+    EXPECT_EQ(readBack(), unreadable);
+    EXPECT_EQ(config.getFrameTime(), 33);
+  }
+  writeFile("vt-config.txt", "");
+  EXPECT_EQ(readBack(), "");
+  EXPECT_EQ(config.getFrameTime(), 33);
+
+  const char binary[] = "frame_time:7,\n\x01\0:\xff,frame_time:9,window_title:x,";
+  writeFile("vt-config.txt", std::string(binary, sizeof binary - 1));
+  EXPECT_EQ(readBack(),
+            "readConfig(): Warning! Vantle configuration file 'vt-config.txt' holds a zero byte.  "
+            "What follows it is ignored.\n");
+  EXPECT_EQ(config.getFrameTime(), 7);
+  EXPECT_EQ(config.getWindowTitle(), "Vantle");
+
+  std::mt19937 rng(11);
+  std::string noise;
+  for (int i = 0; i < 4096; i++) noise += static_cast<char>(rng() % 256);
+  config.reset();
+  writeFile("vt-config.txt", noise);
+  readBack();
+  EXPECT_EQ(config.getFrameTime(), 33);
+  EXPECT_FALSE(config.getHeadless());
+  EXPECT_EQ(config.getLogFile(), "vantle.log");
+  EXPECT_EQ(config.getFontFile(), "vt-font.ttf");
 }

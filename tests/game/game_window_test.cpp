@@ -178,3 +178,19 @@ TEST_F(ProgramWindowTest, TheProgramShowsLevelOneAndQuitsOnQ) {
       EXPECT_EQ(line.find(missing), std::string::npos) << line;
   EXPECT_FALSE(vt_test::readLines("vantle.log").empty());
 }
+
+// A folder where the font belongs fails the graphics start-up with its
+// message; the program stops the engine again and ends with status 0.
+TEST_F(ProgramWindowTest, AFolderForTheFontEndsTheStartUpWithItsMessage) {
+  REQUIRE_DISPLAY();
+  fs::create_directory("vt-font.ttf");
+  int status = std::system(MAZE_PROGRAM " >stdout.txt 2>stderr.txt");
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  std::vector<std::string> log = vt_test::logMessages();
+  for (const char* line :
+       {"GraphicsManager::startUp(): Unable to load font from file 'vt-font.ttf'.",
+        "Error starting graphics manager!", "Error starting game manager!", "** Game stopped **"})
+    EXPECT_TRUE(vt_test::contains(log, line)) << line;
+  EXPECT_EQ(vt_test::readFile("stderr.txt").find("Sanitizer"), std::string::npos);
+}

@@ -1,86 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
 #include <vector>
 
-#include "GameTestSupport.h"
+#include "RoutePlanner.h"
 
 using namespace game_test;
 
 namespace {
-
-const int WIDTH = 125;
-const int HEIGHT = 100;
-
-struct Step {
-  int x;
-  int y;
-};
-
-// Plans the hero's walks over the cells of the world as the engine sees
-// them: a cell is open when the hero standing there would touch nothing HARD.
-class Planner {
- public:
-  explicit Planner(Hero* p_init_hero) : p_hero(p_init_hero), open(WIDTH * HEIGHT, -1) {}
-
-  bool isOpen(int x, int y) {
-    if (x < 0 || y < 0 || x >= WIDTH || y >= HEIGHT) return false;
-    signed char& known = open[static_cast<size_t>(y * WIDTH + x)];
-    if (known < 0) {
-      known = 1;
-      vt::ObjectList hits = vt::WorldManager::getInstance().getCollisions(p_hero, cell(x, y));
-      for (vt::ObjectListIterator it(&hits); !it.isDone(); it.next())
-        if (it.currentObject()->getSolidness() == vt::HARD) known = 0;
-    }
-    return known == 1;
-  }
-
-  /// Whether the hero's box at (x, y) would touch p_o's box.
-  bool touches(int x, int y, const vt::Object* p_o) const {
-    return vt::boxIntersectsBox(vt::getWorldBox(p_hero, cell(x, y)), vt::getWorldBox(p_o));
-  }
-
-  /// The shortest walk over open cells from the hero to a cell that
-  /// satisfies goal, without the start; empty if there is none.
-  std::vector<Step> route(const std::function<bool(int, int)>& goal) {
-    int sx = static_cast<int>(p_hero->getPosition().getX());
-    int sy = static_cast<int>(p_hero->getPosition().getY());
-    std::vector<int> from(WIDTH * HEIGHT, -2);
-    std::deque<int> queue{sy * WIDTH + sx};
-    from[static_cast<size_t>(sy * WIDTH + sx)] = -1;
-    const int dx[] = {1, -1, 0, 0}, dy[] = {0, 0, 1, -1};
-    while (!queue.empty()) {
-      int at = queue.front();
-      queue.pop_front();
-      int x = at % WIDTH, y = at / WIDTH;
-      if (at != sy * WIDTH + sx && goal(x, y)) {
-        std::vector<Step> walk;
-        for (int c = at; from[static_cast<size_t>(c)] != -1; c = from[static_cast<size_t>(c)])
-          walk.insert(walk.begin(), Step{c % WIDTH, c / WIDTH});
-        return walk;
-      }
-      for (int d = 0; d < 4; d++) {
-        int nx = x + dx[d], ny = y + dy[d];
-        if (!isOpen(nx, ny) || from[static_cast<size_t>(ny * WIDTH + nx)] != -2) continue;
-        from[static_cast<size_t>(ny * WIDTH + nx)] = at;
-        queue.push_back(ny * WIDTH + nx);
-      }
-    }
-    return {};
-  }
-
- private:
-  Hero* p_hero;
-  std::vector<signed char> open;
-};
-
-vt::Keyboard::Key towards(vt::Vector from, Step to) {
-  if (to.x > from.getX()) return vt::Keyboard::RIGHT_ARROW;
-  if (to.x < from.getX()) return vt::Keyboard::LEFT_ARROW;
-  if (to.y > from.getY()) return vt::Keyboard::DOWN_ARROW;
-  return vt::Keyboard::UP_ARROW;
-}
 
 class PlayThroughTest : public GameTest {
  protected:
@@ -129,15 +55,8 @@ TEST_F(PlayThroughTest, EveryLevelCanBeWonInTime) {
     // The door is HARD: stand beside it and try to step into it.
     vt::Object* p_door = ofType("Door").at(0);
     vt::Keyboard::Key into = vt::Keyboard::UP_ARROW;
-    std::vector<Step> path = planner.route([&](int x, int y) {
-      const Step around[] = {{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}};
-      for (Step n : around)
-        if (planner.touches(n.x, n.y, p_door)) {
-          into = towards(cell(x, y), n);
-          return true;
-        }
-      return false;
-    });
+    std::vector<Step> path =
+        planner.route([&](int x, int y) { return planner.nextTo(x, y, p_door, into); });
     ASSERT_FALSE(path.empty()) << "no way to the door";
     ASSERT_TRUE(walk(p_hero, path));
     for (int tries = 0; currentLevel() == level; tries++) {

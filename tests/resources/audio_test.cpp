@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <SFML/Audio/SoundBuffer.hpp>
+#include <filesystem>
 
 #include "TestSupport.h"
 #include "vantle.h"
@@ -51,6 +52,21 @@ TEST_F(AudioTest, FailedLoadsLeaveTheirSlotAndLookupsLogTheirSearch) {
                    "ResourceManager::getSound(): Looking for sound ''",
                    "ResourceManager::getMusic(): Looking for music 'Song'",
                    "ResourceManager::getMusic(): Music 'Song' not found"}));
+}
+
+// SFML's decoders would read a folder forever; a file cut short in its
+// samples is refused as a sound and streamed as far as it goes as music.
+TEST_F(AudioTest, FoldersAreRefusedAtOnceAndCutSoundsFailToLoad) {
+  std::filesystem::create_directory("folder.wav");
+  EXPECT_EQ(resources.loadSound("folder.wav", "key"), -1);
+  EXPECT_EQ(resources.loadMusic("folder.wav", "song"), -1);
+  writeFile("cut.wav", readFile("tone.wav").substr(0, 1000));
+  EXPECT_EQ(resources.loadSound("cut.wav", "key"), -1);
+  EXPECT_EQ(resources.loadMusic("cut.wav", "song"), 0);
+  EXPECT_EQ(readLines("vantle.log"),
+            (Lines{"ResourceManager::loadSound(): Cannot load sound from file 'folder.wav'",
+                   "ResourceManager::loadmusic(): Cannot load music from file 'folder.wav'",
+                   "ResourceManager::loadSound(): Cannot load sound from file 'cut.wav'"}));
 }
 
 TEST_F(AudioTest, ShutDownStopsAllAudioButOnlyStartUpForgetsIt) {
