@@ -1,58 +1,59 @@
-// A headless engine for the game's tests: the game's resources staged from
-// the build (or left out), and frames driven by hand in the game loop's
-// order: keyboard events, the world's update, the step event.
+// The game's engine run headless, frames driven by hand in the game loop's
+// order with held keys going through the real input manager; and the real
+// programs (the game's and the arena's) in windows driven from the X server.
 #pragma once
 
-#include <algorithm>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <SFML/Graphics/Image.hpp>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "TestSupport.h"
+#include "../presentation/InputTestSupport.h"
+#include "XServer.h"
 #include "maze.h"
+
+extern char** environ;
 
 namespace game_test {
 
-/// Every active object, in the world's order.
-inline std::vector<vt::Object*> allObjects() {
-  std::vector<vt::Object*> objects;
+using Keys = std::set<sf::Keyboard::Key>;
+
+/// The active objects of a type (all without one), in the world's order.
+inline std::vector<vt::Object*> ofType(const std::string& type = "") {
+  std::vector<vt::Object*> found;
   vt::ObjectList list = vt::WorldManager::getInstance().getAllObjects();
   for (vt::ObjectListIterator it(&list); !it.isDone(); it.next())
-    objects.push_back(it.currentObject());
-  return objects;
-}
-
-inline std::vector<vt::Object*> ofType(const std::string& type) {
-  std::vector<vt::Object*> found;
-  for (vt::Object* p_o : allObjects())
-    if (p_o->getType() == type) found.push_back(p_o);
+    if (type.empty() || it.currentObject()->getType() == type) found.push_back(it.currentObject());
   return found;
 }
 
 /// The newest view object showing label, or null.
 inline vt::ViewObject* display(const std::string& label) {
   vt::ViewObject* p_found = nullptr;
-  for (vt::Object* p_o : allObjects()) {
-    auto* p_view = dynamic_cast<vt::ViewObject*>(p_o);
-    if (p_view && p_view->getViewString() == label) p_found = p_view;
-  }
+  for (vt::Object* p_o : ofType("ViewObject"))
+    if (auto* p_view = static_cast<vt::ViewObject*>(p_o); p_view->getViewString() == label)
+      p_found = p_view;
   return p_found;
 }
 
 /// The newest hero, or null.
 inline Hero* hero() {
-  Hero* p_found = nullptr;
-  for (vt::Object* p_o : allObjects())
-    if (auto* p_hero = dynamic_cast<Hero*>(p_o)) p_found = p_hero;
-  return p_found;
+  std::vector<vt::Object*> heroes = ofType("Hero");
+  return heroes.empty() ? nullptr : static_cast<Hero*>(heroes.back());
 }
 
 inline vt::Vector cell(int x, int y) {
   return vt::Vector(static_cast<float>(x), static_cast<float>(y));
 }
 
-/// The build's staged game folder.
 inline std::string stageDir() {
   const char* dir = std::getenv("MAZE_STAGE_DIR");
   return dir ? dir : "";
@@ -66,31 +67,47 @@ inline void press(vt::Keyboard::Key key, vt::EventKeyboardAction action) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-/// The keys in the order the input manager polls held keys.
-inline int pollRank(vt::Keyboard::Key key) {
-  switch (key) {
-    case vt::Keyboard::UP_ARROW:
-      return 0;
-    case vt::Keyboard::DOWN_ARROW:
-      return 1;
-    case vt::Keyboard::LEFT_ARROW:
-      return 2;
-    case vt::Keyboard::RIGHT_ARROW:
-      return 3;
-    default:
-      return 4 + static_cast<int>(key);
+// Presses Q in a chosen step, as the input manager would deliver it.
+class QuitAt : public vt::Object {
+ public:
+  explicit QuitAt(int init_step) : quit_step(init_step) {
+    setSolidness(vt::SPECTRAL);
+    registerInterest(vt::STEP_EVENT);
   }
+  int eventHandler(const vt::Event* p_e) override {
+    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() == quit_step)
+      press(vt::Keyboard::Q, vt::KEY_PRESSED);
+    return 1;
+  }
+  int quit_step;
+};
+
+/// The level's view objects: level, countdown, keys (if any), level 1's help.
+inline int levelViews(int level) {
+  return 2 + (levelPlan(level).keys.empty() ? 0 : 1) + (level == 1 ? 2 : 0);
 }
 
-/// A headless engine with the game's world size, level counter at 1.
+/// What buildLevel makes: walls, keys, door, hero and view objects.
+inline int levelObjects(int level) {
+  LevelPlan plan = levelPlan(level);
+  return static_cast<int>(levelWalls(level).size() + plan.keys.size()) + (plan.has_door ? 1 : 0) +
+         1 + levelViews(level);
+}
+
+/// The engine with the game's world size, level counter at 1.
 class GameTest : public vt_test::InTempDir {
  protected:
   /// Whether SetUp links the staged sprites/ and sounds/ into the folder.
   virtual bool withAssets() const { return true; }
+  /// Whether the engine opens its window (with the test font) or runs headless.
+  virtual bool withWindow() const { return false; }
 
   void SetUp() override {
     InTempDir::SetUp();
-    vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+    if (withWindow())
+      vt_test::stageFont();
+    else
+      vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
     if (withAssets()) {
       ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
       std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
@@ -98,28 +115,96 @@ class GameTest : public vt_test::InTempDir {
     }
     ASSERT_EQ(vt::GameManager::getInstance().startUp(), 0);
     vt::LogManager::getInstance().setFlush(true);
+    vt::InputManager::getInstance().setInputSource(&input);
     loadGameResources();
     setWorldSize();
     currentLevel() = 1;
-    step = 0;
   }
 
   void TearDown() override {
-    vt::GameManager::getInstance().shutDown();
+    vt::InputManager::getInstance().setInputSource(nullptr);
+    if (vt::GameManager::getInstance().isStarted()) vt::GameManager::getInstance().shutDown();
     InTempDir::TearDown();
   }
 
-  /// One frame with the given keys held: a KEY_DOWN for each in poll order.
-  void frame(std::vector<vt::Keyboard::Key> held = {}) {
-    std::sort(held.begin(), held.end(),
-              [](vt::Keyboard::Key a, vt::Keyboard::Key b) { return pollRank(a) < pollRank(b); });
-    for (vt::Keyboard::Key key : held) press(key, vt::KEY_DOWN);
+  /// One frame with the given keys held; afterUpdate sees the world after
+  /// its deletion pass.
+  void frame(const Keys& held = {}) {
+    input.keys = held;
+    vt::InputManager::getInstance().getInput();
+    vt::PathManager::getInstance().cycle();
     vt::WorldManager::getInstance().update();
+    afterUpdate();
     vt::EventStep event(step++);
     vt::GameManager::getInstance().onEvent(&event);
   }
 
+  virtual void afterUpdate() {}
+
+  input_test::ScriptedInput input;
   int step = 0;
+};
+
+inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
+inline bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
+
+/// Polls until done returns true, at most about seconds long.
+template <typename Done>
+bool within(int seconds, Done done) {
+  for (int i = 0; i < seconds * 10; i++) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+  return done();
+}
+
+/// A real program in a window of its own, stopped at the end if still running.
+class ProgramTest : public vt_test::InTempDir {
+ protected:
+  void TearDown() override {
+    if (pid > 0 && waitpid(pid, &status, WNOHANG) == 0)
+      kill(pid, SIGKILL), waitpid(pid, &status, 0);
+    InTempDir::TearDown();
+  }
+
+  /// Copies items of the staged folder (throws without them), starts program
+  /// and waits for its window titled name; whether it came.
+  bool launch(const std::string& stage, std::vector<const char*> items, const char* program,
+              const std::string& name) {
+    for (const char* item : items)
+      std::filesystem::copy(stage + "/" + item, item, std::filesystem::copy_options::recursive);
+    char* argv[] = {const_cast<char*>(program), nullptr};
+    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) return false;
+    return within(30, [&] {
+      std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
+      std::vector<std::string> found = vt_test::readLines("window.txt");
+      window = found.empty() ? "" : found[0];
+      return !window.empty();
+    });
+  }
+
+  /// Takes a picture of the window into shot; whether it could.
+  bool shoot() {
+    return std::system(("import -window " + window + " shot.png 2>/dev/null").c_str()) == 0 &&
+           shot.loadFromFile("shot.png");
+  }
+
+  void key(const std::string& name) {
+    vt_test::focusWindow(std::stoul(window));
+    vt_test::xdotool("key --delay 100 " + name);
+  }
+
+  /// Whether the program ends within 20 s, with status 0.
+  bool endsCleanly() {
+    if (!within(20, [&] { return waitpid(pid, &status, WNOHANG) == pid; })) return false;
+    pid = 0;
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  }
+
+  pid_t pid = 0;
+  int status = 0;
+  std::string window;
+  sf::Image shot;
 };
 
 }  // namespace game_test
