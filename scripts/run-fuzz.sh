@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs each fuzz target of a build folder for a while.
-#   run-fuzz.sh BUILD_DIR SECONDS [--seeds-only]
+#   [FUZZ_TARGETS="sprite config object"] run-fuzz.sh BUILD_DIR SECONDS [--seeds-only]
 # By default each target grows its corpus in BUILD_DIR/corpus/<target>,
 # which starts as a copy of the seeds in fuzz/corpus/<target>. With
 # --seeds-only it starts from the seeds alone in a scratch folder. Inputs
@@ -11,7 +11,7 @@ seconds=${2:-600}
 mode=${3:-}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$(cd "$build_dir" && pwd)
-targets=(sprite config object)
+read -r -a targets <<<"${FUZZ_TARGETS:-sprite config object}"
 
 export ALSOFT_DRIVERS=null
 scratch=$(mktemp -d)
@@ -29,7 +29,10 @@ for target in "${targets[@]}"; do
   fi
   findings="$build_dir/findings/$target"
   mkdir -p "$corpus" "$findings"
-  cp -n "$seeds"/* "$corpus"/
+  # Seeds join the working corpus; inputs it already has stay as they are.
+  for seed in "$seeds"/*; do
+    [ -e "$corpus/${seed##*/}" ] || cp "$seed" "$corpus/"
+  done
   options=(-max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1
            -artifact_prefix="$findings/")
   [ -f "$source_dir/fuzz/$target.dict" ] && options+=(-dict="$source_dir/fuzz/$target.dict")
