@@ -1,7 +1,6 @@
 #include "FuzzSupport.h"
 
 #include <stdlib.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -16,7 +15,6 @@ std::string work_dir;
 
 void removeWorkDir() {
   std::error_code ignored;
-  std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
   std::filesystem::remove_all(work_dir, ignored);
 }
 }  // namespace
@@ -28,7 +26,6 @@ void startQuietEngine(int log_level) {
   std::string pattern = (std::filesystem::temp_directory_path() / "vantle-fuzz-XXXXXX").string();
   if (!mkdtemp(pattern.data())) fail(__FILE__, __LINE__, "cannot make a temporary folder");
   work_dir = pattern;
-  std::filesystem::current_path(work_dir);
   atexit(removeWorkDir);
 
   // Every message is still formatted, only not kept.
@@ -37,6 +34,10 @@ void startQuietEngine(int log_level) {
   if (log.startUp() != 0) fail(__FILE__, __LINE__, "cannot start the log on /dev/null");
   log.setLogLevel(log_level);
 }
+
+std::string workDir() { return work_dir; }
+
+std::string workPath(const std::string& name) { return work_dir + "/" + name; }
 
 std::string textOf(const std::uint8_t* data, std::size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);

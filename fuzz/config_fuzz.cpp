@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -160,9 +161,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   checkSettings(text);
   vt::logConfig();
 
-  // The file's way in: comment lines dropped, the others joined.
-  vt_fuzz::writeFile(vt::CONFIG_FILENAME, text);
+  // The file's way in, from the working directory that start-up reads it in.
+  vt_fuzz::writeFile(vt_fuzz::workPath(vt::CONFIG_FILENAME), text);
+  std::filesystem::path previous = std::filesystem::current_path();
+  std::filesystem::current_path(vt_fuzz::workDir());
   std::string joined = vt::readConfig();
+  std::filesystem::current_path(previous);
   FUZZ_CHECK_EQ(joined, expectedFileText(text));
   config.reset();
   vt::loadConfig(joined);

@@ -30,6 +30,18 @@ void checkRoundTrip(T* p_o) {
   delete p_copy;
 }
 
+// The scene graph lists the object exactly where its attributes say.
+void checkSceneGraph(const vt::Object* p_o) {
+  vt::SceneGraph& graph = vt::WorldManager::getInstance().getSceneGraph();
+  bool active = p_o->isActive();
+  FUZZ_CHECK(graph.activeObjects().contains(p_o) == active);
+  FUZZ_CHECK(graph.inactiveObjects().contains(p_o) == !active);
+  FUZZ_CHECK(graph.solidObjects().contains(p_o) == (active && p_o->isSolid()));
+  for (int altitude = vt::MIN_ALTITUDE; altitude <= vt::MAX_ALTITUDE; altitude++)
+    FUZZ_CHECK(graph.visibleObjects(altitude).contains(p_o) ==
+               (active && p_o->isVisible() && p_o->getAltitude() == altitude));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
@@ -38,8 +50,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
   resources.startUp();
   for (const auto& sprite : SPRITES) {
-    vt_fuzz::writeFile("sprite.txt", sprite[1]);
-    if (resources.loadSprite("sprite.txt", sprite[0]) != 0)
+    std::string path = vt_fuzz::workPath(std::string(sprite[0]) + ".txt");
+    vt_fuzz::writeFile(path, sprite[1]);
+    if (resources.loadSprite(path, sprite[0]) != 0)
       vt_fuzz::fail(__FILE__, __LINE__, std::string("cannot load sprite ") + sprite[0]);
   }
   vt::WorldManager::getInstance().startUp();
@@ -61,6 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   p_object->deserialize(text);
   p_view_object->deserialize(text);
 
+  checkSceneGraph(p_object);
+  checkSceneGraph(p_view_object);
   checkRoundTrip(p_object);
   checkRoundTrip(p_view_object);
 
@@ -78,6 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     world.onEvent(&down);
     world.onEvent(&down);
   }
+  checkSceneGraph(p_object);
+  checkSceneGraph(p_view_object);
   p_object->serialize();
   p_view_object->serialize();
 

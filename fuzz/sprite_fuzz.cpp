@@ -103,8 +103,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
   std::string file = vt_fuzz::textOf(data, size);
-  vt_fuzz::writeFile("sprite.txt", file);
-  int result = resources.loadSprite("sprite.txt", "fuzz");
+  static const std::string path = vt_fuzz::workPath("sprite.txt");
+  vt_fuzz::writeFile(path, file);
+  int result = resources.loadSprite(path, "fuzz");
   const vt::Sprite* p_sprite = resources.getSprite("fuzz");
   Expected expected = expectedSprite(file);
   FUZZ_CHECK(result == 0 || result == -1);
