@@ -1,11 +1,15 @@
 # Set-up, build, play and test in one place. `make run` plays the maze game,
 # `make arena` the arena example, `make test` runs the whole suite under the
-# sanitizers.
+# sanitizers, then each fuzzer briefly on its seeds; `make fuzz` runs the
+# fuzzers for longer.
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 600
+FUZZ_TEST_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run arena test clean
+.PHONY: all deps build run arena test fuzz-build fuzz clean
 
 all: build
 
@@ -27,6 +31,17 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVANTLE_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	bash scripts/run-tests.sh $(TEST_DIR)
+	$(MAKE) fuzz-build
+	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --seeds-only
+
+# The fuzzers need clang and a build folder of their own.
+fuzz-build: deps
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+	  -DVANTLE_FUZZ=ON -DVANTLE_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(FUZZ_DIR)

@@ -2,7 +2,9 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -163,6 +165,15 @@ int toInt(const std::string& value) {
   return static_cast<int>(number);
 }
 
+// atof's reading, when a float can hold it: an out-of-range number would
+// make the conversion undefined, and an infinite or NaN scale no glyphs.
+bool toFloat(const std::string& value, float& result) {
+  double number = std::strtod(value.c_str(), nullptr);
+  if (!std::isfinite(number) || std::fabs(number) > FLT_MAX) return false;
+  result = static_cast<float>(number);
+  return true;
+}
+
 const char* const COLOR_NAMES[] = {"black", "red",     "green", "yellow",
                                    "blue",  "magenta", "cyan",  "white"};
 
@@ -194,8 +205,13 @@ void loadConfig(std::string text) {
   LogManager& log = LogManager::getInstance();
   std::string value;
   if (!(value = match("", "frame_time")).empty()) config.setFrameTime(toInt(value));
-  if (!(value = match("", "font_scale")).empty())
-    config.setFontScale(static_cast<float>(std::atof(value.c_str())));
+  if (!(value = match("", "font_scale")).empty()) {
+    float scale;
+    if (toFloat(value, scale))
+      config.setFontScale(scale);
+    else
+      log.writeLog("loadConfig(): Unsupported font scale '%s'", value.c_str());
+  }
   if (!(value = match("", "window_horizontal_pixels")).empty())
     config.setWindowHorizontalPixels(toInt(value));
   if (!(value = match("", "window_vertical_pixels")).empty())

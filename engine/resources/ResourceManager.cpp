@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <utility>
-#include <vector>
 
 #include "core/LogManager.h"
 
@@ -224,29 +223,24 @@ int ResourceManager::loadSprite(std::string filename, std::string label) {
   log.writeLog(5, "%31sHeight: %d", "", height);
   log.writeLog(5, "%32sColor: %s", "", color_name.c_str());
 
+  // The sprite refuses a capacity past MAX_SPRITE_FRAMES, so a header's
+  // absurd frame count costs no memory; the first frame then cannot be added.
+  auto p_new = std::make_unique<Sprite>(frames);
+  p_new->setWidth(width);
+  p_new->setHeight(height);
   Color color = COLOR_DEFAULT;
   if (!toColor(color_name, color)) {
     log.writeLog("ResourceManager::loadSprite(): Unrecognized color '%s'", color_name.c_str());
     log.writeLog("  Valid colors are: black, red, green, yellow,");
     log.writeLog("                    blue, magenta, cyan and white.");
   }
-
-  // The header's frame count is not trusted for an allocation: frames are
-  // collected as they are read, so memory follows what the file holds.
-  std::vector<Frame> frame;
+  p_new->setColor(color);
   for (int i = 0; i < frames; i++) {
     Frame next = readFrame(file, line_number, width, height);
     if (next.getString().empty()) {
       log.writeLog("ResourceManager::loadSprite(): Cannot add frame!");
       return -1;
     }
-    frame.push_back(std::move(next));
-  }
-  auto p_new = std::make_unique<Sprite>(frames);
-  p_new->setWidth(width);
-  p_new->setHeight(height);
-  p_new->setColor(color);
-  for (Frame& next : frame) {
     if (p_new->addFrame(std::move(next)) != 0) {
       log.writeLog("ResourceManager::loadSprite(): Cannot add frame!");
       log.writeLog("%31sFramecount is %d, max is %d.", "", p_new->getFrameCount() + 1, frames);

@@ -13,7 +13,8 @@ Sprite::Sprite(int max_frames)
       frame_count(0),
       color(COLOR_DEFAULT),
       label("[Undefined]") {
-  if (max_frames >= 0) frame.reset(new (std::nothrow) Frame[max_frames]);
+  if (max_frames >= 0 && max_frames <= MAX_SPRITE_FRAMES)
+    frame.reset(new (std::nothrow) Frame[max_frames]);
   if (!frame) {
     LogManager::getInstance().writeLog("Sprite::Sprite(): Unable to allocate %d frames.",
                                        max_frames);

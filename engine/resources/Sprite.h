@@ -9,9 +9,16 @@
 
 namespace vt {
 
+/// The most frames a sprite makes room for. A larger capacity is refused
+/// like one that cannot be allocated: the array of empty frames alone
+/// would take gigabytes, where a sanitizer or the system aborts the program
+/// instead of failing the allocation.
+const int MAX_SPRITE_FRAMES = 1 << 20;
+
 class Sprite {
  public:
-  /// Room for max_frames frames; none when they cannot be allocated.
+  /// Room for max_frames frames; none when they cannot be allocated or
+  /// exceed MAX_SPRITE_FRAMES.
   explicit Sprite(int max_frames);
   Sprite(const Sprite&) = delete;
   Sprite& operator=(const Sprite&) = delete;

@@ -197,13 +197,14 @@ void Object::draw() {
                                              sprite_transparency);
   // Without a sprite there is no animation to advance.
   if (p_sprite && sprite_slowdown != 0) {
-    int count = sprite_slowdown_count + 1;
+    // Counts and indexes come unchecked from setters and object texts: the
+    // largest int must advance and wrap like any other, not overflow.
+    long long count = static_cast<long long>(sprite_slowdown_count) + 1;
     if (count >= sprite_slowdown) {
       sprite_slowdown_count = 0;
-      sprite_index++;
-      if (sprite_index >= p_sprite->getFrameCount()) sprite_index = 0;
+      sprite_index = sprite_index < p_sprite->getFrameCount() - 1 ? sprite_index + 1 : 0;
     } else {
-      sprite_slowdown_count = count;
+      sprite_slowdown_count = static_cast<int>(count);
     }
     setModified(SPRITE);
   }

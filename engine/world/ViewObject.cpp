@@ -1,5 +1,8 @@
 #include "world/ViewObject.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "core/EventView.h"
 #include "core/LogManager.h"
 #include "core/Utility.h"
@@ -36,7 +39,13 @@ int ViewObject::eventHandler(const Event* p_e) {
   if (p_e->getType() != VIEW_EVENT) return Object::eventHandler(p_e);
   const EventView* p_ve = static_cast<const EventView*>(p_e);
   if (p_ve->getTag() != view_string) return 0;
-  setValue(p_ve->getDelta() ? value + p_ve->getValue() : p_ve->getValue());
+  if (!p_ve->getDelta()) {
+    setValue(p_ve->getValue());
+    return 1;
+  }
+  // A count driven past the int range stops at its end instead of wrapping.
+  long long sum = static_cast<long long>(value) + p_ve->getValue();
+  setValue(static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX)));
   return 1;
 }
 

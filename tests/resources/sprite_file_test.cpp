@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 
 #include "TestSupport.h"
@@ -151,8 +152,23 @@ TEST_F(SpriteFileTest, TheThousandAndFirstSpriteIsRefused) {
   EXPECT_EQ(resources.getSprite("extra"), nullptr);
 }
 
-TEST_F(SpriteFileTest, SpriteOfNegativeCapacityTakesNoFrame) {
-  vt::Sprite none(-1);
-  EXPECT_EQ(none.addFrame(vt::Frame(1, 1, "a")), -1);
-  EXPECT_EQ(readLines("vantle.log"), Lines{"Sprite::Sprite(): Unable to allocate -1 frames."});
+TEST_F(SpriteFileTest, CapacityBeyondTheLimitIsRefusedLikeAFailedAllocation) {
+  for (int capacity : {-1, vt::MAX_SPRITE_FRAMES + 1, 2000000000, INT_MAX}) {
+    vt::Sprite none(capacity);
+    EXPECT_EQ(none.addFrame(vt::Frame(1, 1, "a")), -1) << capacity;
+  }
+  vt::Sprite largest(vt::MAX_SPRITE_FRAMES);
+  EXPECT_EQ(largest.addFrame(vt::Frame(1, 1, "a")), 0);
+  EXPECT_EQ(readLines("vantle.log"),
+            (Lines{"Sprite::Sprite(): Unable to allocate -1 frames.",
+                   "Sprite::Sprite(): Unable to allocate 1048577 frames.",
+                   "Sprite::Sprite(): Unable to allocate 2000000000 frames.",
+                   "Sprite::Sprite(): Unable to allocate 2147483647 frames."}));
+}
+
+TEST_F(SpriteFileTest, FileOfTwoBillionFramesFailsAtItsFirstFrame) {
+  EXPECT_EQ(load(example("frames 2", "frames 2000000000")), -1);
+  EXPECT_EQ(readLines("vantle.log"),
+            (Lines{"Sprite::Sprite(): Unable to allocate 2000000000 frames.", NO_FRAME,
+                   "                               Framecount is 1, max is 2000000000."}));
 }

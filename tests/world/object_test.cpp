@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "WorldTestSupport.h"
 
 using namespace world_test;
@@ -47,6 +49,27 @@ TEST_F(ObjectTest, SpriteSizesTheBoxAndAnimatesWithSlowdown) {
   o.draw();
   EXPECT_EQ(o.getSpriteIndex(), 0);
   Probe().draw();  // no sprite: nothing to advance
+}
+
+TEST_F(ObjectTest, AnimationFromTheLargestCountsAdvancesAndWraps) {
+  vt::Sprite sprite(3);
+  sprite.setLabel("blinker");
+  for (char c : {'a', 'b', 'c'}) sprite.addFrame(vt::Frame(1, 1, std::string(1, c)));
+  Probe o;
+  o.setSprite(&sprite);
+  // Unchecked values, as an object's text can carry them.
+  o.setSpriteSlowdown(INT_MAX);
+  o.setSpriteSlowdownCount(INT_MAX);
+  o.draw();
+  EXPECT_EQ(o.getSpriteSlowdownCount(), 0);
+  EXPECT_EQ(o.getSpriteIndex(), 1);
+  o.setSpriteSlowdown(1);
+  o.setSpriteIndex(INT_MAX);
+  o.draw();
+  EXPECT_EQ(o.getSpriteIndex(), 0);
+  o.setSpriteIndex(-2);
+  o.draw();
+  EXPECT_EQ(o.getSpriteIndex(), -1);
 }
 
 TEST_F(ObjectTest, InterestGoesToTheRightManagerAndIsLimited) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "WorldTestSupport.h"
 
 using world_test::WorldTest;
@@ -56,4 +58,18 @@ TEST_F(ViewObjectTest, ViewEventsChangeTheValueOfTheTaggedObjectOnly) {
   EXPECT_EQ(keys.eventHandler(&set), 1);
   EXPECT_EQ(level.eventHandler(&set), 0);
   EXPECT_EQ(keys.getValue(), 7);
+}
+
+TEST_F(ViewObjectTest, CountingPastTheIntRangeStopsAtItsEnds) {
+  vt::ViewObject time;
+  time.deserialize("view_string:Time,value:-2147483648,");
+  vt::EventView down("Time", -1, true);
+  EXPECT_EQ(time.eventHandler(&down), 1);
+  EXPECT_EQ(time.getValue(), INT_MIN);
+  vt::EventView up("Time", INT_MAX, true);
+  time.eventHandler(&up);
+  EXPECT_EQ(time.getValue(), -1);
+  time.eventHandler(&up);
+  time.eventHandler(&up);
+  EXPECT_EQ(time.getValue(), INT_MAX);
 }
