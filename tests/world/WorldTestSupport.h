@@ -67,6 +67,24 @@ class WorldTest : public vt_test::InTempDir {
 
   static vt::WorldManager& world() { return vt::WorldManager::getInstance(); }
   static vt::SceneGraph& graph() { return world().getSceneGraph(); }
+
+  // Delivers an event of type through manager; how many objects got it.
+  static int deliver(vt::Manager& manager, const std::string& type) {
+    vt::Event event;
+    event.setType(type);
+    return manager.onEvent(&event);
+  }
+
+  // Which lists hold p_o: "a" active, "s" solid, "0".."4" visible, "i" inactive.
+  static std::string listsOf(vt::Object* p_o) {
+    std::string where;
+    if (graph().activeObjects().contains(p_o)) where += "a";
+    if (graph().solidObjects().contains(p_o)) where += "s";
+    for (int altitude = 0; altitude <= 4; altitude++)
+      if (graph().visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
+    if (graph().inactiveObjects().contains(p_o)) where += "i";
+    return where;
+  }
 };
 
 }  // namespace world_test

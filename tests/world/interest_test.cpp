@@ -8,11 +8,6 @@ using Strings = std::vector<std::string>;
 namespace {
 class InterestTest : public WorldTest {
  protected:
-  static int deliver(vt::Manager& manager, const std::string& type) {
-    vt::Event event;
-    event.setType(type);
-    return manager.onEvent(&event);
-  }
   static vt::GameManager& game() { return vt::GameManager::getInstance(); }
 };
 }  // namespace

@@ -7,19 +7,7 @@
 using namespace world_test;
 
 namespace {
-class SceneGraphTest : public WorldTest {
- protected:
-  // Which lists hold p_o: "a" active, "s" solid, "0".."4" visible, "i" inactive.
-  static std::string listsOf(vt::Object* p_o) {
-    std::string where;
-    if (graph().activeObjects().contains(p_o)) where += "a";
-    if (graph().solidObjects().contains(p_o)) where += "s";
-    for (int altitude = 0; altitude <= 4; altitude++)
-      if (graph().visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
-    if (graph().inactiveObjects().contains(p_o)) where += "i";
-    return where;
-  }
-};
+using SceneGraphTest = WorldTest;
 }  // namespace
 
 TEST_F(SceneGraphTest, ListsFollowTheObjectSettersAndIdsCountFromZero) {

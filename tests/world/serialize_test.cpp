@@ -9,25 +9,7 @@ using namespace world_test;
 using vt::Vector;
 
 namespace {
-class SerializeTest : public WorldTest {
- protected:
-  // "a" active, "s" solid, "0".."4" visible at that altitude, "i" inactive.
-  static std::string listsOf(vt::Object* p_o) {
-    std::string where;
-    if (graph().activeObjects().contains(p_o)) where += "a";
-    if (graph().solidObjects().contains(p_o)) where += "s";
-    for (int altitude = 0; altitude <= 4; altitude++)
-      if (graph().visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
-    if (graph().inactiveObjects().contains(p_o)) where += "i";
-    return where;
-  }
-
-  static int deliver(vt::Manager& manager, const std::string& type) {
-    vt::Event event;
-    event.setType(type);
-    return manager.onEvent(&event);
-  }
-};
+using SerializeTest = WorldTest;
 
 const std::string REST_OF_NEW_OBJECT =
     "type:Object,sprite_name:,sprite_center:true,sprite_transparency:0,sprite_index:0,"
