@@ -61,10 +61,7 @@ TEST_F(LevelPictureTest, EachLevelShowsItsMazeHeroAndYellowDisplays) {
     vt::WorldManager::getInstance().update();
     buildLevel(level);
     vt::WorldManager::getInstance().draw();
-    sf::Texture texture;
-    ASSERT_TRUE(texture.create(p_window->getSize().x, p_window->getSize().y));
-    texture.update(*p_window);
-    sf::Image image = texture.copyToImage();
+    sf::Image image = vt_test::captureWindow(*p_window);
     vt::GraphicsManager::getInstance().swapBuffers();
     if (const char* keep = std::getenv("VANTLE_SCREENSHOT_DIR"))
       image.saveToFile(std::string(keep) + "/level-" + std::to_string(level) + ".png");

@@ -34,13 +34,7 @@ class GraphicsWindowTest : public InTempDir {
   }
 
   // What was drawn so far, read before the picture is shown.
-  sf::Image capture() {
-    sf::RenderWindow& window = *graphics.getWindow();
-    sf::Texture texture;
-    EXPECT_TRUE(texture.create(window.getSize().x, window.getSize().y));
-    texture.update(window);
-    return texture.copyToImage();
-  }
+  sf::Image capture() { return captureWindow(*graphics.getWindow()); }
 
   // Pixels of exactly color within the pixel rectangle [x0, x1) x [y0, y1).
   static int countPixels(const sf::Image& image, sf::Color color, int x0, int y0, int x1, int y1) {

@@ -19,10 +19,7 @@ class Camera : public vt::Object {
   int eventHandler(const vt::Event* p_e) override {
     if (static_cast<const vt::EventStep*>(p_e)->getStepCount() != 69) return 0;
     sf::RenderWindow& window = *vt::GraphicsManager::getInstance().getWindow();
-    sf::Texture texture;
-    texture.create(window.getSize().x, window.getSize().y);
-    texture.update(window);
-    sf::Image image = texture.copyToImage();
+    sf::Image image = captureWindow(window);
     for (unsigned y = 0; y < window.getSize().y; y++)
       for (unsigned x = 0; x < window.getSize().x; x++)
         if (image.getPixel(x, y) == sf::Color::Green) (x < 58 * 12.8 ? name : emblem)++;

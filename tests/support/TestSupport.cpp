@@ -101,4 +101,11 @@ void startPlainLog() {
   ASSERT_EQ(log.startUp(), 0);
 }
 
+sf::Image captureWindow(const sf::RenderWindow& window) {
+  sf::Texture texture;
+  EXPECT_TRUE(texture.create(window.getSize().x, window.getSize().y));
+  texture.update(window);
+  return texture.copyToImage();
+}
+
 }  // namespace vt_test

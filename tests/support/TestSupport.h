@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <SFML/Graphics.hpp>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ const std::string TEST_FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.t
 
 /// Copies TEST_FONT into the working folder under the engine's default font name.
 void stageFont();
+
+/// What has been drawn into the window so far, read before it is shown.
+sf::Image captureWindow(const sf::RenderWindow& window);
 
 /// Starts the log manager alone on "vantle.log" in the working folder,
 /// without time or step prefixes.
