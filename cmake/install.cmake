@@ -8,9 +8,16 @@ set(VANTLE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Vantle)
 install(TARGETS vantle EXPORT VantleTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
+# Headers the engine keeps to itself (and its tests) stay out of the package.
+set(VANTLE_INTERNAL_HEADERS ClockReading.h FramePacer.h InterestTable.h Display.h ShapePolygon.h
+    SplashArt.h ObjectRegistry.h PathCycle.h)
+set(internal_patterns)
+foreach(header ${VANTLE_INTERNAL_HEADERS})
+  list(APPEND internal_patterns PATTERN ${header} EXCLUDE)
+endforeach()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/engine/
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantle
-  FILES_MATCHING PATTERN "*.h")
+  FILES_MATCHING PATTERN "*.h" ${internal_patterns})
 install(EXPORT VantleTargets NAMESPACE Vantle:: DESTINATION ${VANTLE_CMAKE_DIR})
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VantleConfig.cmake.in

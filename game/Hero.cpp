@@ -138,5 +138,3 @@ void Hero::collide(const vt::EventCollision* p_e) {
 
 int Hero::getTimeLeft() const { return time_left; }
 int Hero::getKeysCollected() const { return keys_collected; }
-int Hero::getMoveWait() const { return move_wait; }
-vt::ViewObject* Hero::getKeysView() const { return p_keys_view; }

@@ -30,9 +30,6 @@ class Hero : public vt::Object {
 
   int getTimeLeft() const;
   int getKeysCollected() const;
-  int getMoveWait() const;
-  /// The "Keys Remaining" display, null on a level without keys.
-  vt::ViewObject* getKeysView() const;
 
  private:
   void keyboard(const vt::EventKeyboard* p_e);

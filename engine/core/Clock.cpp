@@ -1,23 +1,26 @@
 #include "core/Clock.h"
 
+#include "core/ClockReading.h"
+#include "core/Platform.h"
+
 namespace vt {
 
 namespace {
-std::int32_t now() { return Clock::reading(getSystemTime()); }
+std::int32_t now() { return clockReading(getSystemTime()); }
 }  // namespace
 
 Clock::Clock() : previous_time(now()) {}
 
 int Clock::delta() {
   std::int32_t current = now();
-  std::int32_t difference = elapsed(previous_time, current);
+  std::int32_t difference = clockElapsed(previous_time, current);
   previous_time = current;
   return difference;
 }
 
-int Clock::split() const { return elapsed(previous_time, now()); }
+int Clock::split() const { return clockElapsed(previous_time, now()); }
 
-std::int32_t Clock::reading(const SystemTime& time) {
+std::int32_t clockReading(const SystemTime& time) {
   std::uint32_t micros =
       ((static_cast<std::uint32_t>(time.minute) * 60u + static_cast<std::uint32_t>(time.second)) *
            1000u +
@@ -26,7 +29,7 @@ std::int32_t Clock::reading(const SystemTime& time) {
   return static_cast<std::int32_t>(micros);
 }
 
-std::int32_t Clock::elapsed(std::int32_t earlier, std::int32_t later) {
+std::int32_t clockElapsed(std::int32_t earlier, std::int32_t later) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(later) -
                                    static_cast<std::uint32_t>(earlier));
 }

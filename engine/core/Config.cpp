@@ -1,16 +1,10 @@
 #include "core/Config.h"
 
-#include <cctype>
-#include <cerrno>
-#include <cfloat>
-#include <climits>
-#include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <vector>
 
 #include "core/LogManager.h"
+#include "core/TextValue.h"
 
 namespace vt {
 
@@ -106,94 +100,63 @@ std::string readConfig() {
 
 namespace {
 
-// The parse shared by every caller of match(): one parse, many lookups.
-std::vector<std::string> parsed_keys;
-std::vector<std::string> parsed_values;
+// One configuration key: how its value is applied to the settings, with the
+// message for a value it refuses.
+struct ConfigKey {
+  const char* key;
+  void (*apply)(Config& config, const std::string& value);
+};
 
-// Pieces of text between separators; empty pieces are dropped.
-std::vector<std::string> split(const std::string& text, char separator) {
-  std::vector<std::string> pieces;
-  std::string::size_type start = 0;
-  while (start <= text.size()) {
-    std::string::size_type end = text.find(separator, start);
-    if (end == std::string::npos) end = text.size();
-    if (end > start) pieces.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return pieces;
+void refuse(const char* what, const std::string& value) {
+  LogManager::getInstance().writeLog("loadConfig(): Unsupported %s '%s'", what, value.c_str());
 }
 
-void parse(std::string text) {
-  LogManager& log = LogManager::getInstance();
-  // The text is handled as a C string: anything after a zero char is ignored.
-  text = text.substr(0, text.find('\0'));
-  std::string compact;
-  for (char c : text)
-    if (!std::isspace(static_cast<unsigned char>(c))) compact += c;
-
-  parsed_keys.clear();
-  parsed_values.clear();
-  int elements = 1;
-  for (char c : compact)
-    if (c == ',') elements++;
-  log.writeLog(15, "match(): number of elements allocated is %d", elements);
-
-  int number = 0;
-  for (const std::string& item : split(compact, ',')) {
-    std::vector<std::string> parts = split(item, ':');
-    if (parts.empty()) break;
-    std::string value = parts.size() > 1 ? parts[1] : "";
-    log.writeLog(15, "\titem number %d", number);
-    log.writeLog(15, "\tkey %s", parts[0].c_str());
-    log.writeLog(15, "\tval %s", value.c_str());
-    log.writeLog(17, "\titem '%s' stored as %d", item.c_str(), number);
-    parsed_keys.push_back(parts[0]);
-    parsed_values.push_back(value);
-    number++;
-  }
-  log.writeLog(15, "match(): parsed.");
-  for (std::size_t i = 0; i < parsed_keys.size(); i++)
-    log.writeLog(17, "\t%d  %s : %s", static_cast<int>(i), parsed_keys[i].c_str(),
-                 parsed_values[i].c_str());
-}
-
-// atoi's reading of leading digits, held within int range.
-int toInt(const std::string& value) {
-  long number = std::strtol(value.c_str(), nullptr, 10);
-  if (number > INT_MAX) return INT_MAX;
-  if (number < INT_MIN) return INT_MIN;
-  return static_cast<int>(number);
-}
-
-// atof's reading, when a float can hold it: an out-of-range number would
-// make the conversion undefined, and an infinite or NaN scale no glyphs.
-bool toFloat(const std::string& value, float& result) {
-  double number = std::strtod(value.c_str(), nullptr);
-  if (!std::isfinite(number) || std::fabs(number) > FLT_MAX) return false;
-  result = static_cast<float>(number);
-  return true;
-}
-
-const char* const COLOR_NAMES[] = {"black", "red",     "green", "yellow",
-                                   "blue",  "magenta", "cyan",  "white"};
+// In the order the keys are looked up.
+const ConfigKey CONFIG_KEYS[] = {
+    {"frame_time", [](Config& c, const std::string& v) { c.setFrameTime(readInt(v)); }},
+    {"font_scale",
+     [](Config& c, const std::string& v) {
+       // An infinite or NaN scale would give no glyphs.
+       float scale;
+       if (readFloat(v, scale))
+         c.setFontScale(scale);
+       else
+         refuse("font scale", v);
+     }},
+    {"window_horizontal_pixels",
+     [](Config& c, const std::string& v) { c.setWindowHorizontalPixels(readInt(v)); }},
+    {"window_vertical_pixels",
+     [](Config& c, const std::string& v) { c.setWindowVerticalPixels(readInt(v)); }},
+    {"window_horizontal_chars",
+     [](Config& c, const std::string& v) { c.setWindowHorizontalChars(readInt(v)); }},
+    {"window_vertical_chars",
+     [](Config& c, const std::string& v) { c.setWindowVerticalChars(readInt(v)); }},
+    {"window_background_color",
+     [](Config& c, const std::string& v) {
+       Color color;
+       if (readColorName(v, color))
+         c.setWindowBackgroundColor(color);
+       else
+         refuse("window color", v);
+     }},
+    {"window_style",
+     [](Config& c, const std::string& v) {
+       if (v == "fullscreen")
+         c.setWindowStyle(WINDOW_STYLE_FULLSCREEN);
+       else if (v == "default")
+         c.setWindowStyle(WINDOW_STYLE_DEFAULT);
+       else
+         refuse("window style", v);
+     }},
+    {"window_title", [](Config& c, const std::string& v) { c.setWindowTitle(v); }},
+    {"show_mouse", [](Config& c, const std::string& v) { c.setShowMouse(v == "true"); }},
+    {"headless", [](Config& c, const std::string& v) { c.setHeadless(v == "true"); }},
+    {"font_file", [](Config& c, const std::string& v) { c.setFontFile(v); }},
+    {"logfile", [](Config& c, const std::string& v) { c.setLogFile(v); }},
+    {"random_seed", [](Config& c, const std::string& v) { c.setRandomSeed(readInt(v)); }},
+};
 
 }  // namespace
-
-std::string match(std::string text, std::string key) {
-  LogManager& log = LogManager::getInstance();
-  if (!text.empty()) {
-    log.writeLog(15, "match(): parsing '%s' for key '%s'", text.c_str(), key.c_str());
-    parse(text);
-  }
-  log.writeLog(15, "match(): Looking for match '%s' among %d items.", key.c_str(),
-               static_cast<int>(parsed_keys.size()));
-  for (std::size_t i = 0; i < parsed_keys.size(); i++) {
-    log.writeLog(17, "match(): %d: %s == %s?", static_cast<int>(i), key.c_str(),
-                 parsed_keys[i].c_str());
-    if (parsed_keys[i] == key) return parsed_values[i];
-  }
-  return "";
-}
 
 void loadConfig(std::string text) {
   Config& config = Config::getInstance();
@@ -201,49 +164,10 @@ void loadConfig(std::string text) {
   // An empty text parses nothing, so it must not be looked up in an older parse.
   if (text.empty()) return;
   match(text, "");
-
-  LogManager& log = LogManager::getInstance();
-  std::string value;
-  if (!(value = match("", "frame_time")).empty()) config.setFrameTime(toInt(value));
-  if (!(value = match("", "font_scale")).empty()) {
-    float scale;
-    if (toFloat(value, scale))
-      config.setFontScale(scale);
-    else
-      log.writeLog("loadConfig(): Unsupported font scale '%s'", value.c_str());
+  for (const ConfigKey& entry : CONFIG_KEYS) {
+    std::string value = readItem(entry.key);
+    if (!value.empty()) entry.apply(config, value);
   }
-  if (!(value = match("", "window_horizontal_pixels")).empty())
-    config.setWindowHorizontalPixels(toInt(value));
-  if (!(value = match("", "window_vertical_pixels")).empty())
-    config.setWindowVerticalPixels(toInt(value));
-  if (!(value = match("", "window_horizontal_chars")).empty())
-    config.setWindowHorizontalChars(toInt(value));
-  if (!(value = match("", "window_vertical_chars")).empty())
-    config.setWindowVerticalChars(toInt(value));
-  if (!(value = match("", "window_background_color")).empty()) {
-    bool known = false;
-    for (int c = BLACK; c <= WHITE && !known; c++) {
-      if (value == COLOR_NAMES[c]) {
-        config.setWindowBackgroundColor(static_cast<Color>(c));
-        known = true;
-      }
-    }
-    if (!known) log.writeLog("loadConfig(): Unsupported window color '%s'", value.c_str());
-  }
-  if (!(value = match("", "window_style")).empty()) {
-    if (value == "fullscreen")
-      config.setWindowStyle(WINDOW_STYLE_FULLSCREEN);
-    else if (value == "default")
-      config.setWindowStyle(WINDOW_STYLE_DEFAULT);
-    else
-      log.writeLog("loadConfig(): Unsupported window style '%s'", value.c_str());
-  }
-  if (!(value = match("", "window_title")).empty()) config.setWindowTitle(value);
-  if (!(value = match("", "show_mouse")).empty()) config.setShowMouse(value == "true");
-  if (!(value = match("", "headless")).empty()) config.setHeadless(value == "true");
-  if (!(value = match("", "font_file")).empty()) config.setFontFile(value);
-  if (!(value = match("", "logfile")).empty()) config.setLogFile(value);
-  if (!(value = match("", "random_seed")).empty()) config.setRandomSeed(toInt(value));
 }
 
 void logConfig() {

@@ -82,10 +82,6 @@ std::string readConfig();
 /// Stores the text and applies every key found in it to Config.
 void loadConfig(std::string text);
 
-/// Parses text (when non-empty) as comma-separated key:value items,
-/// replacing the previous parse, then returns the first value of key.
-std::string match(std::string text, std::string key);
-
 /// Writes the current settings to the log at level 1.
 void logConfig();
 

@@ -43,40 +43,10 @@ int GameManager::startUp() {
   frame_time = config.getFrameTime();
   log.writeLog(5, "GameManager::startUp(): frame time is %d", frame_time);
 
-  if (!config.getHeadless()) {
-    if (GraphicsManager::getInstance().startUp() != 0) {
-      log.writeLog("Error starting graphics manager!");
-      return -1;
-    }
-    log.writeLog(1, "Graphics manager started.");
-    if (InputManager::getInstance().startUp() != 0) {
-      log.writeLog("Error starting input manager!");
-      return -1;
-    }
-    log.writeLog(1, "Input manager started");
-  } else {
-    log.writeLog(1, "Headless mode enabled:");
-    log.writeLog(1, "--> Not starting GraphicsManager or InputManager.");
-  }
-
-  if (ResourceManager::getInstance().startUp() != 0) {
-    log.writeLog("Error starting resource manager!");
-    return -1;
-  }
-  log.writeLog(1, "Resource manager started.");
-  WorldManager& world = WorldManager::getInstance();
-  if (world.startUp() != 0) {
-    log.writeLog("Error starting world manager!");
-    return -1;
-  }
-  log.writeLog(1, "World manager started.");
-  if (PathManager::getInstance().startUp() != 0) {
-    log.writeLog("Error starting path manager!");
-    return -1;
-  }
-  log.writeLog(1, "Path manager started.");
+  if (startManagers(config.getHeadless()) != 0) return -1;
 
   const GraphicsManager& graphics = GraphicsManager::getInstance();
+  WorldManager& world = WorldManager::getInstance();
   Box window_box(Vector(0, 0), static_cast<float>(graphics.getHorizontal()),
                  static_cast<float>(graphics.getVertical()));
   world.setBoundary(window_box);
@@ -97,30 +67,77 @@ int GameManager::startUp() {
   return 0;
 }
 
+int GameManager::startManagers(bool headless) {
+  LogManager& log = LogManager::getInstance();
+  struct Start {
+    Manager& manager;
+    bool with_window;  // left out in headless mode
+    const char* failed;
+    const char* started;
+  };
+  const Start order[] = {
+      {GraphicsManager::getInstance(), true, "Error starting graphics manager!",
+       "Graphics manager started."},
+      {InputManager::getInstance(), true, "Error starting input manager!", "Input manager started"},
+      {ResourceManager::getInstance(), false, "Error starting resource manager!",
+       "Resource manager started."},
+      {WorldManager::getInstance(), false, "Error starting world manager!",
+       "World manager started."},
+      {PathManager::getInstance(), false, "Error starting path manager!", "Path manager started."},
+  };
+  if (headless) {
+    log.writeLog(1, "Headless mode enabled:");
+    log.writeLog(1, "--> Not starting GraphicsManager or InputManager.");
+  }
+  for (const Start& start : order) {
+    if (headless && start.with_window) continue;
+    if (start.manager.startUp() != 0) {
+      log.writeLog("%s", start.failed);
+      return -1;
+    }
+    log.writeLog(1, "%s", start.started);
+  }
+  return 0;
+}
+
 void GameManager::run() {
   LogManager& log = LogManager::getInstance();
   log.writeLog(1, "GameManager::run(): starting game loop");
   FramePacer pacer(frame_time);
   game_over = false;
-  step_count = 0;
+  setStepCount(0);
   Clock clock;
   while (!game_over) {
     clock.delta();
-    InputManager::getInstance().getInput();
-    PathManager::getInstance().cycle();
-    WorldManager::getInstance().update();
-    WorldManager::getInstance().draw();
-    EventStep step(step_count);
-    onEvent(&step);
-    GraphicsManager::getInstance().swapBuffers();
+    doFrame();
     pacer.pace(clock.split(), [&clock](int milliseconds) {
       clock.delta();
       sleepMilliseconds(milliseconds);
       return clock.split();
     });
-    step_count++;
+    setStepCount(step_count + 1);
   }
   log.writeLog(1, "GameManager::run(): end of game loop");
+}
+
+void GameManager::runFrame() {
+  doFrame();
+  setStepCount(step_count + 1);
+}
+
+void GameManager::doFrame() {
+  InputManager::getInstance().getInput();
+  PathManager::getInstance().cycle();
+  WorldManager::getInstance().update();
+  WorldManager::getInstance().draw();
+  EventStep step(step_count);
+  onEvent(&step);
+  GraphicsManager::getInstance().swapBuffers();
+}
+
+void GameManager::setStepCount(int new_step_count) {
+  step_count = new_step_count;
+  LogManager::getInstance().setStepCount(step_count);
 }
 
 void GameManager::shutDown() {

@@ -22,8 +22,14 @@ class GameManager : public Manager {
   /// Stops the managers, the log last.
   void shutDown() override;
 
-  /// Runs the game loop until the game-over flag is set.
+  /// Runs the game loop until the game-over flag is set: one frame after
+  /// another, each filled up to the frame time with a sleep.
   void run();
+
+  /// Runs one frame of the loop without its sleep: input, path searches,
+  /// world update and drawing, the step event and the picture swap; then
+  /// counts the frame. For tools and tests that drive the loop themselves.
+  void runFrame();
 
   /// Only "vt::step" is dispatched by the game manager.
   bool isValid(std::string event_type) const override;
@@ -35,6 +41,13 @@ class GameManager : public Manager {
 
  private:
   GameManager();
+
+  /// Starts the managers after the log in order; -1 at the first that fails.
+  int startManagers(bool headless);
+  /// The frame's work, without counting it.
+  void doFrame();
+  /// Sets the frame count, which the log writes on each line.
+  void setStepCount(int new_step_count);
 
   bool game_over;
   int frame_time;

@@ -1,13 +1,17 @@
 #include "core/LogManager.h"
 
 #include "core/Config.h"
-#include "core/GameManager.h"
 #include "core/Utility.h"
 
 namespace vt {
 
 LogManager::LogManager()
-    : p_f(nullptr), log_level(0), do_flush(false), log_time_string(true), log_step_count(true) {
+    : p_f(nullptr),
+      log_level(0),
+      do_flush(false),
+      log_time_string(true),
+      log_step_count(true),
+      step_count(0) {
   setType("LogManager");
 }
 
@@ -73,7 +77,7 @@ int LogManager::writeLine(const char* fmt, va_list args) {
       count += written;
   };
   if (log_time_string) add(fprintf(stream, "%s ", getTimeString()));
-  if (log_step_count) add(fprintf(stream, "%4d ", GameManager::getInstance().getStepCount()));
+  if (log_step_count) add(fprintf(stream, "%4d ", step_count));
   add(vfprintf(stream, fmt, args));
   add(fprintf(stream, "\n"));
   if (do_flush && fflush(stream) != 0) failed = true;
@@ -91,5 +95,7 @@ void LogManager::setLogTimeString(bool new_log_time_string) {
 }
 
 void LogManager::setLogStepCount(bool new_log_step_count) { log_step_count = new_log_step_count; }
+
+void LogManager::setStepCount(int new_step_count) { step_count = new_step_count; }
 
 }  // namespace vt

@@ -35,6 +35,9 @@ class LogManager : public Manager {
   void setFlush(bool do_flush = true);
   void setLogTimeString(bool log_time_string = true);
   void setLogStepCount(bool log_step_count = true);
+  /// The frame number written on each line; the game manager keeps it
+  /// current.
+  void setStepCount(int new_step_count);
 
  private:
   LogManager();
@@ -45,6 +48,7 @@ class LogManager : public Manager {
   bool do_flush;
   bool log_time_string;
   bool log_step_count;
+  int step_count;
 };
 
 }  // namespace vt

@@ -1,6 +1,7 @@
 #include "core/Manager.h"
 
 #include "core/Event.h"
+#include "core/InterestTable.h"
 #include "core/LogManager.h"
 #include "world/Object.h"
 #include "world/ObjectSnapshot.h"
@@ -89,16 +90,16 @@ int Manager::onEvent(const Event* p_event) {
   return count;
 }
 
-int Manager::getInterestCount() const { return event_list_count; }
+int interestCount(const Manager& manager) { return manager.event_list_count; }
 
-std::string Manager::getInterestType(int index) const {
-  if (index < 0 || index >= event_list_count) return "";
-  return event_list[index];
+std::string interestType(const Manager& manager, int index) {
+  if (index < 0 || index >= manager.event_list_count) return "";
+  return manager.event_list[index];
 }
 
-ObjectList Manager::getInterested(int index) const {
-  if (index < 0 || index >= event_list_count) return ObjectList();
-  return obj_list[index];
+ObjectList interestedIn(const Manager& manager, int index) {
+  if (index < 0 || index >= manager.event_list_count) return ObjectList();
+  return manager.obj_list[index];
 }
 
 }  // namespace vt

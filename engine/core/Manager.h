@@ -45,17 +45,14 @@ class Manager {
   /// they were registered when delivery began; answers how many received it.
   int onEvent(const Event* p_event);
 
-  /// The interest table, read-only: how many event types have registered
-  /// objects, and for the index-th type in order of first registration its
-  /// name ("" outside the range) and its objects (none outside the range).
-  int getInterestCount() const;
-  std::string getInterestType(int index) const;
-  ObjectList getInterested(int index) const;
-
  protected:
   void setType(std::string new_type);
 
  private:
+  friend int interestCount(const Manager& manager);
+  friend std::string interestType(const Manager& manager, int index);
+  friend ObjectList interestedIn(const Manager& manager, int index);
+
   std::string type;
   bool is_started;
   std::string event_list[MAX_EVENTS];

@@ -6,6 +6,7 @@
 #include "core/EventPath.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
+#include "path/PathCycle.h"
 #include "path/PathFind.h"
 #include "world/Object.h"
 
@@ -40,7 +41,7 @@ void PathManager::cycle() {
   cycle([&clock] { return clock.split(); });
 }
 
-void PathManager::cycle(const Stopwatch& split) {
+void PathManager::cycle(const std::function<int()>& split) {
   auto elapsed = [&split] { return split() / 1000; };
   // Without a budget (a frame time of 0 or 1) each search still takes one
   // ply per cycle, so that searches end in a game that runs at full speed.
@@ -65,6 +66,8 @@ void PathManager::cycle(const Stopwatch& split) {
   }
   overran(elapsed());
 }
+
+void cycleTimed(PathManager& manager, const std::function<int()>& split) { manager.cycle(split); }
 
 bool PathManager::overran(int elapsed) const {
   if (elapsed <= cycle_time) return false;

@@ -15,9 +15,6 @@ class PathFind;
 
 class PathManager : public Manager {
  public:
-  /// Microseconds since the cycle began.
-  using Stopwatch = std::function<int()>;
-
   static PathManager& getInstance();
 
   /// Takes half the game manager's frame time as the budget per cycle.
@@ -28,9 +25,6 @@ class PathManager : public Manager {
 
   /// Works on the registered searches for at most cycle_time milliseconds.
   void cycle();
-
-  /// The same, timed by split instead of the clock.
-  void cycle(const Stopwatch& split);
 
   /// Appends a search to the ones advanced each cycle; -1 for none, one
   /// without an object, one already registered or before start-up.
@@ -46,7 +40,12 @@ class PathManager : public Manager {
   int getCycleTime() const;
 
  private:
+  friend void cycleTimed(PathManager& manager, const std::function<int()>& split);
+
   PathManager();
+
+  /// The cycle, timed by split (microseconds since it began).
+  void cycle(const std::function<int()>& split);
 
   /// Whether the budget is spent, with the message when it is overrun.
   bool overran(int elapsed) const;

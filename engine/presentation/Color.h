@@ -1,8 +1,7 @@
 // The engine's colour names, shared by configuration, sprites, view objects
-// and shapes, and their conversions to SFML colours and RGB components.
+// and shapes, and their red, green and blue components.
 #pragma once
 
-#include <SFML/Graphics/Color.hpp>
 #include <cstdint>
 
 namespace vt {
@@ -20,9 +19,6 @@ enum Color {
 };
 
 const Color COLOR_DEFAULT = WHITE;
-
-/// The SFML colour of color; white for CUSTOM and for unknown values.
-sf::Color colorToSFML(Color color);
 
 /// Stores the red, green and blue components of color. CUSTOM and unknown
 /// values have no components: the arguments are left as they are.

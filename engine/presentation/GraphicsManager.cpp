@@ -6,6 +6,7 @@
 #include "core/Config.h"
 #include "core/LogManager.h"
 #include "presentation/Display.h"
+#include "presentation/SfmlConvert.h"
 #include "world/Geometry.h"
 
 namespace vt {
@@ -38,27 +39,7 @@ int GraphicsManager::startUp() {
   window_horizontal_chars = config.getWindowHorizontalChars();
   window_vertical_chars = config.getWindowVerticalChars();
 
-  // A size SFML cannot make a window of, or no cells to divide it into, fails
-  // like a missing display does; SFML would abort the process on the latter.
-  // The connection is held until SFML has its own.
-  DisplayConnection display;
-  if (window_horizontal_pixels <= 0 || window_vertical_pixels <= 0 ||
-      window_horizontal_chars <= 0 || window_vertical_chars <= 0 || !display.isOpen()) {
-    log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
-    return -1;
-  }
-
-  sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-  log.writeLog(5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
-               static_cast<int>(desktop.width), static_cast<int>(desktop.height));
-
-  p_window = std::make_unique<sf::RenderWindow>(
-      sf::VideoMode(static_cast<unsigned>(window_horizontal_pixels),
-                    static_cast<unsigned>(window_vertical_pixels), 32),
-      sf::String(config.getWindowTitle()), static_cast<sf::Uint32>(config.getWindowStyle()),
-      sf::ContextSettings());
-  if (!p_window->isOpen()) {
-    p_window.reset();
+  if (openWindow() != 0) {
     log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
     return -1;
   }
@@ -86,6 +67,33 @@ int GraphicsManager::startUp() {
 
   Manager::startUp();
   log.writeLog(1, "GraphicsManager::startUp(): successfully started.");
+  return 0;
+}
+
+int GraphicsManager::openWindow() {
+  LogManager& log = LogManager::getInstance();
+  const Config& config = Config::getInstance();
+  // A size SFML cannot make a window of, or no cells to divide it into, fails
+  // like a missing display does; SFML would abort the process on the latter.
+  // The connection is held until SFML has its own.
+  DisplayConnection display;
+  if (window_horizontal_pixels <= 0 || window_vertical_pixels <= 0 ||
+      window_horizontal_chars <= 0 || window_vertical_chars <= 0 || !display.isOpen())
+    return -1;
+
+  sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+  log.writeLog(5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
+               static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+
+  p_window = std::make_unique<sf::RenderWindow>(
+      sf::VideoMode(static_cast<unsigned>(window_horizontal_pixels),
+                    static_cast<unsigned>(window_vertical_pixels), 32),
+      sf::String(config.getWindowTitle()), static_cast<sf::Uint32>(config.getWindowStyle()),
+      sf::ContextSettings());
+  if (!p_window->isOpen()) {
+    p_window.reset();
+    return -1;
+  }
   return 0;
 }
 

@@ -66,6 +66,8 @@ class GraphicsManager : public Manager {
 
  private:
   GraphicsManager();
+  /// Opens the window of the configured size; -1 when there is none to have.
+  int openWindow();
   void releaseWindow();
 
   sf::Font font;

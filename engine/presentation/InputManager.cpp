@@ -6,7 +6,7 @@
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
-#include "presentation/Keyboard.h"
+#include "presentation/SfmlConvert.h"
 
 namespace vt {
 

@@ -1,8 +1,5 @@
-// The engine's numbering of keyboard keys, carried by keyboard events, and
-// its conversion from SFML's key codes.
+// The engine's numbering of keyboard keys, carried by keyboard events.
 #pragma once
-
-#include <SFML/Window/Keyboard.hpp>
 
 namespace vt {
 namespace Keyboard {
@@ -88,9 +85,6 @@ enum Key : int {
 
 /// Added to the SFML code of a key that has no engine name.
 const int UNNAMED_KEY_OFFSET = 97;
-
-/// The engine's value for an SFML key code.
-Key fromSFML(sf::Keyboard::Key sfml_key);
 
 }  // namespace Keyboard
 }  // namespace vt

@@ -8,6 +8,7 @@
 #include "core/Config.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
+#include "presentation/ShapePolygon.h"
 #include "world/Geometry.h"
 
 namespace vt {
@@ -100,6 +101,6 @@ void Shape::setSize(float new_size) { size = new_size; }
 std::uint8_t Shape::getAlpha() const { return alpha; }
 void Shape::setAlpha(std::uint8_t new_alpha) { alpha = new_alpha; }
 
-const sf::CircleShape* Shape::getDrawingShape() { return drawingShape().get(); }
+const sf::CircleShape* sharedShapePolygon() { return drawingShape().get(); }
 
 }  // namespace vt

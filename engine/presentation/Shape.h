@@ -9,10 +9,6 @@
 #include "presentation/Color.h"
 #include "world/Vector.h"
 
-namespace sf {
-class CircleShape;
-}
-
 namespace vt {
 
 enum ShapeType : int {
@@ -47,9 +43,6 @@ class Shape {
   void setSize(float new_size);
   std::uint8_t getAlpha() const;
   void setAlpha(std::uint8_t new_alpha);
-
-  /// The polygon every shape is drawn with, null before the first draw.
-  static const sf::CircleShape* getDrawingShape();
 
  private:
   Color color;

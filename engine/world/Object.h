@@ -161,11 +161,6 @@ class Object {
   /// One step along the path being followed, after the frame's move.
   void doPathFollowing();
 
-  /// Whether the object that had id at address p_o has not been destroyed.
-  static bool exists(const Object* p_o, int id);
-  /// How many objects have been destroyed since the program started.
-  static unsigned long getDestroyedCount();
-
  protected:
   void setModified(ObjectAttribute attribute, bool new_modified = true);
 

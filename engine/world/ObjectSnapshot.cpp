@@ -2,11 +2,11 @@
 
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
+#include "world/ObjectRegistry.h"
 
 namespace vt {
 
-ObjectSnapshot::ObjectSnapshot(const ObjectList& list)
-    : destroyed_before(Object::getDestroyedCount()) {
+ObjectSnapshot::ObjectSnapshot(const ObjectList& list) : destroyed_before(destroyedObjectCount()) {
   entries.reserve(static_cast<std::size_t>(list.getCount()));
   for (ObjectListIterator it(&list); !it.isDone(); it.next())
     entries.push_back({it.currentObject(), it.currentObject()->getId()});
@@ -18,8 +18,8 @@ Object* ObjectSnapshot::getLive(int index) const {
   if (index < 0 || index >= getCount()) return nullptr;
   const Entry& entry = entries[static_cast<std::size_t>(index)];
   // Nothing destroyed since the copy: every entry is still there.
-  if (Object::getDestroyedCount() == destroyed_before) return entry.p_object;
-  return Object::exists(entry.p_object, entry.id) ? entry.p_object : nullptr;
+  if (destroyedObjectCount() == destroyed_before) return entry.p_object;
+  return objectExists(entry.p_object, entry.id) ? entry.p_object : nullptr;
 }
 
 }  // namespace vt

@@ -137,39 +137,49 @@ int SceneGraph::updateVisible(Object* p_o, bool new_visible) {
 }
 
 int SceneGraph::updateActive(Object* p_o, bool new_active) {
-  LogManager& log = LogManager::getInstance();
   if (p_o->isActive() == new_active) return 0;
+  return p_o->isActive() ? deactivate(p_o) : activate(p_o);
+}
+
+int SceneGraph::deactivate(Object* p_o) {
+  LogManager& log = LogManager::getInstance();
   std::string type = p_o->getType();
   int altitude = p_o->getAltitude();
   bool visible = p_o->isVisible() && validAltitude(altitude);
   int result = 0;
-  if (p_o->isActive()) {
-    if (objects.remove(p_o) != 0) {
-      log.writeLog("SceneGraph::updateActive(): remove object (%s) failed for objects!",
-                   type.c_str());
-      result = -1;
-    }
-    if (visible && visible_objects[altitude].remove(p_o) != 0) {
-      log.writeLog(
-          "SceneGraph::updateActive(): remove visible object (%s) failed for visible_objects!",
-          type.c_str());
-      result = -1;
-    }
-    if (p_o->isSolid() && solid_objects.remove(p_o) != 0) {
-      log.writeLog("SceneGraph::updateActive(): remove object (%s) failed for solid_objects!",
-                   type.c_str());
-      result = -1;
-    }
-    if (inactive_objects.insert(p_o) != 0) {
-      log.writeLog("SceneGraph::updateActive(): insert object (%s) failed for inactive_objects!",
-                   type.c_str());
-      return -1;
-    }
-    // The setter keeps the object active after a failure, so it must not be
-    // left in the inactive list: its destructor would never take it out.
-    if (result != 0) inactive_objects.remove(p_o);
-    return result;
+  if (objects.remove(p_o) != 0) {
+    log.writeLog("SceneGraph::updateActive(): remove object (%s) failed for objects!",
+                 type.c_str());
+    result = -1;
   }
+  if (visible && visible_objects[altitude].remove(p_o) != 0) {
+    log.writeLog(
+        "SceneGraph::updateActive(): remove visible object (%s) failed for visible_objects!",
+        type.c_str());
+    result = -1;
+  }
+  if (p_o->isSolid() && solid_objects.remove(p_o) != 0) {
+    log.writeLog("SceneGraph::updateActive(): remove object (%s) failed for solid_objects!",
+                 type.c_str());
+    result = -1;
+  }
+  if (inactive_objects.insert(p_o) != 0) {
+    log.writeLog("SceneGraph::updateActive(): insert object (%s) failed for inactive_objects!",
+                 type.c_str());
+    return -1;
+  }
+  // The setter keeps the object active after a failure, so it must not be
+  // left in the inactive list: its destructor would never take it out.
+  if (result != 0) inactive_objects.remove(p_o);
+  return result;
+}
+
+int SceneGraph::activate(Object* p_o) {
+  LogManager& log = LogManager::getInstance();
+  std::string type = p_o->getType();
+  int altitude = p_o->getAltitude();
+  bool visible = p_o->isVisible() && validAltitude(altitude);
+  int result = 0;
   if (objects.insert(p_o) != 0) {
     log.writeLog("SceneGraph::updateActive(): insert object (%s) failed for objects!",
                  type.c_str());

@@ -34,6 +34,10 @@ class SceneGraph {
   int updateActive(Object* p_o, bool new_active);
 
  private:
+  /// The two ways of updateActive; a failure leaves the lists as they were.
+  int deactivate(Object* p_o);
+  int activate(Object* p_o);
+
   ObjectList objects;
   ObjectList solid_objects;
   ObjectList visible_objects[MAX_ALTITUDE + 1];

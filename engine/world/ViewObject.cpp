@@ -8,7 +8,6 @@
 #include "core/Utility.h"
 #include "presentation/GraphicsManager.h"
 #include "world/Geometry.h"
-#include "world/Serialization.h"
 #include "world/WorldManager.h"
 
 namespace vt {
@@ -69,55 +68,6 @@ void ViewObject::draw() {
   float left = w.getX() - static_cast<float>(n / 2) - 1;
   graphics.drawCh(Vector(left, w.getY()), '|', color);
   graphics.drawCh(Vector(left + static_cast<float>(n) + 1, w.getY()), '|', color);
-}
-
-std::string ViewObject::serialize(bool all) {
-  std::string text = Object::serialize(all);
-  if (all || modified[VIEW_STRING]) writeItem(text, "view_string", view_string);
-  if (all || modified[VALUE]) writeItem(text, "value", value);
-  if (all || modified[BORDER]) writeItem(text, "border", border);
-  if (all || modified[COLOR]) writeItem(text, "color", static_cast<int>(color));
-  if (all || modified[LOCATION]) writeItem(text, "location", static_cast<int>(location));
-  if (all || modified[DRAW_VALUE]) writeItem(text, "draw_value", draw_value);
-  for (bool& flag : modified) flag = false;
-  return text;
-}
-
-int ViewObject::deserialize(std::string text) {
-  Object::deserialize(text);
-  if (text.empty()) return 0;
-  // The lookups below reuse the parse the object's part made.
-  LogManager& log = LogManager::getInstance();
-  std::string item;
-  if (!(item = readItem("view_string")).empty()) {
-    log.writeLog(10, "ViewObject::deserialize(): view_string is %s", item.c_str());
-    setViewString(item);
-  }
-  if (!(item = readItem("value")).empty()) {
-    int new_value = readInt(item);
-    log.writeLog(10, "ViewObject::deserialize(): value is %d", new_value);
-    setValue(new_value);
-  }
-  if (!(item = readItem("border")).empty()) {
-    log.writeLog(10, "ViewObject::deserialize(): border is %s", item.c_str());
-    setBorder(item == "true");
-  }
-  if (!(item = readItem("color")).empty()) {
-    int new_color = readInt(item);
-    log.writeLog(10, "ViewObject::deserialize(): color is %d", new_color);
-    // Only the named colours are values a Color can hold.
-    if (new_color >= BLACK && new_color <= CUSTOM) setColor(static_cast<Color>(new_color));
-  }
-  if (!(item = readItem("location")).empty()) {
-    int new_location = readInt(item);
-    log.writeLog(10, "ViewObject::deserialize(): location is %d", new_location);
-    setLocation(static_cast<ViewObjectLocation>(new_location));
-  }
-  if (!(item = readItem("draw_value")).empty()) {
-    log.writeLog(10, "ViewObject::deserialize(): draw_value is %s", item.c_str());
-    setDrawValue(item == "true");
-  }
-  return 0;
 }
 
 bool ViewObject::isModified() const {

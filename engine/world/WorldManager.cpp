@@ -9,6 +9,7 @@
 #include "world/Geometry.h"
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
+#include "world/ObjectRegistry.h"
 #include "world/ObjectSnapshot.h"
 #include "world/ViewObject.h"
 
@@ -144,10 +145,10 @@ int WorldManager::moveObject(Object* p_o, Vector where) {
       EventCollision c(p_o, p_other, where);
       p_o->eventHandler(&c);
       // Either handler may delete either object; a deleted mover goes nowhere.
-      if (!Object::exists(p_o, id)) return -1;
+      if (!objectExists(p_o, id)) return -1;
       if (!collisions.getLive(i)) continue;
       p_other->eventHandler(&c);
-      if (!Object::exists(p_o, id)) return -1;
+      if (!objectExists(p_o, id)) return -1;
       if (!collisions.getLive(i)) continue;
       if (p_o->getSolidness() == HARD && p_other->getSolidness() == HARD) do_move = false;
       if (p_o->getNoSoft() && p_other->getSolidness() == SOFT) do_move = false;
@@ -161,7 +162,7 @@ int WorldManager::moveObject(Object* p_o, Vector where) {
     EventOut out;
     p_o->eventHandler(&out);
   }
-  if (p_o == p_view_following && Object::exists(p_o, id))
+  if (p_o == p_view_following && objectExists(p_o, id))
     view.setCorner(followWithSlack(view, boundary, view_slack, p_o->getPosition()));
   return 0;
 }

@@ -6,8 +6,8 @@
 
 #include "Target.h"
 #include "Walker.h"
-#include "core/Config.h"
 #include "core/LogManager.h"
+#include "core/TextValue.h"
 #include "world/ObjectListIterator.h"
 #include "world/WorldManager.h"
 

@@ -1,12 +1,11 @@
 #include "Walker.h"
 
 #include "Cell.h"
-#include "core/Config.h"
 #include "core/EventPath.h"
 #include "core/LogManager.h"
+#include "core/TextValue.h"
 #include "resources/ResourceManager.h"
 #include "world/Geometry.h"
-#include "world/Serialization.h"
 
 Walker::Walker(vt::Vector cell) : has_target(false), target_modified(true) {
   setType("Walker");

@@ -30,7 +30,7 @@ class HeroTest : public GameTest {
   /// Puts the level's hero at a cell, ready to move.
   Hero* placeHero(int x, int y) {
     hero()->setPosition(cell(x, y));
-    while (hero()->getMoveWait() > 0) frame();
+    frame(), frame();  // a move waits two steps after the last
     return hero();
   }
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "GameTestSupport.h"
+#include "core/InterestTable.h"
+#include "world/ObjectRegistry.h"
 
 using namespace game_test;
 using sf::Keyboard;
@@ -123,12 +125,12 @@ class SoakTest : public GameTest {
              &vt::WorldManager::getInstance(), &vt::PathManager::getInstance(),
              &vt::ResourceManager::getInstance(), &vt::GraphicsManager::getInstance(),
              &vt::LogManager::getInstance()})
-      for (int i = 0; i < p_manager->getInterestCount(); i++) {
-        vt::ObjectList interested = p_manager->getInterested(i);
+      for (int i = 0; i < vt::interestCount(*p_manager); i++) {
+        vt::ObjectList interested = vt::interestedIn(*p_manager, i);
         for (vt::ObjectListIterator it(&interested); !it.isDone(); it.next(), entries++)
           ASSERT_TRUE(all.contains(it.currentObject()))
               << p_manager->getType() << " keeps a gone object for "
-              << p_manager->getInterestType(i) << ", " << where;
+              << vt::interestType(*p_manager, i) << ", " << where;
       }
     // The hero's step and keyboard, the countdown's step, each display's view.
     ASSERT_EQ(entries, 3 + levelViews(shown)) << where;
@@ -244,7 +246,7 @@ TEST_F(SoakTest, RandomPlayThroughManyLevelsLeavesNothingBehind) {
     vt::Object probe;
     first_id = probe.getId() + 1;
   }
-  unsigned long destroyed_before = vt::Object::getDestroyedCount();
+  unsigned long destroyed_before = vt::destroyedObjectCount();
   vt::GameManager& game = vt::GameManager::getInstance();
   buildLevel(currentLevel());
   bool ran = false;
@@ -274,10 +276,10 @@ TEST_F(SoakTest, RandomPlayThroughManyLevelsLeavesNothingBehind) {
   for (vt::ObjectListIterator it(&all); !it.isDone(); it.next())
     last_id = std::max(last_id, it.currentObject()->getId());
   game.shutDown();
-  EXPECT_EQ(vt::Object::getDestroyedCount() - destroyed_before,
+  EXPECT_EQ(vt::destroyedObjectCount() - destroyed_before,
             static_cast<unsigned long>(last_id - first_id + 1));
   EXPECT_TRUE(vt::WorldManager::getInstance().getAllObjects(true).isEmpty());
   for (vt::Manager* p_manager : std::initializer_list<vt::Manager*>{
            &game, &vt::InputManager::getInstance(), &vt::WorldManager::getInstance()})
-    EXPECT_EQ(p_manager->getInterestCount(), 0) << p_manager->getType();
+    EXPECT_EQ(vt::interestCount(*p_manager), 0) << p_manager->getType();
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PathTestSupport.h"
+#include "path/PathCycle.h"
 
 using namespace path_test;
 using vt::Box;
@@ -42,7 +43,7 @@ TEST_F(PathFollowingTest, UnreachableTargetLeavesThePathStateAsItWas) {
   vt::Object walker;
   follow(walker, {Vector(0, 0), Vector(0, 3)});
   walker.findPath(Vector(5, 5));
-  paths().cycle([] { return 0; });
+  vt::cycleTimed(paths(), [] { return 0; });
   EXPECT_EQ(walker.getPathFind(), nullptr);
   EXPECT_EQ(paths().getPathFindCount(), 0);
   EXPECT_TRUE(walker.isPathFollowing());

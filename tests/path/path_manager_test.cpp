@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PathTestSupport.h"
+#include "path/PathCycle.h"
 
 using namespace path_test;
 using vt::GridPoint;
@@ -36,7 +37,7 @@ TEST_F(PathManagerTest, CycleWritesNothingWithoutSearchesAndStopsOnceAPlyOverrun
   vt::Object walker;
   walker.findPath(Vector(100, 90));
   const vt::PathFind* p_search = walker.getPathFind();
-  paths().cycle([p_search] { return p_search->getPly() * 7000; });  // 7 ms a ply
+  vt::cycleTimed(paths(), [p_search] { return p_search->getPly() * 7000; });  // 7 ms a ply
   EXPECT_EQ(p_search->getPly(), 3);  // 0, 7 and 14 ms left room for one more
   EXPECT_EQ(vt_test::count(vt_test::readLines("vantle.log"),
                            "PathManager::cycle(): cycle time 16 exceeded."),
@@ -49,7 +50,7 @@ TEST_F(PathManagerTest, EndedSearchIsReportedAndTheNextTakesItsPlace) {
   here.findPath(Vector(2, 2));
   there.findPath(Vector(50, 50));
   const vt::PathFind* p_far = there.getPathFind();
-  paths().cycle([p_far] { return p_far->getPly() > 0 ? 20000 : 0; });
+  vt::cycleTimed(paths(), [p_far] { return p_far->getPly() > 0 ? 20000 : 0; });
   EXPECT_EQ(here.getPathFind(), nullptr);  // told, then dropped by its object
   EXPECT_TRUE(here.isPathFollowing());
   EXPECT_EQ(p_far->getPly(), 1);  // advanced in the same walk
@@ -64,7 +65,7 @@ TEST_F(PathManagerTest, SearchLeftRegisteredIsAdvancedAgain) {
     vt::PathFind search(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
     ASSERT_EQ(paths().registerPathFind(&search), 0);
     EXPECT_EQ(paths().registerPathFind(&search), -1);
-    paths().cycle([&readings] { return 1000 * readings++; });
+    vt::cycleTimed(paths(), [&readings] { return 1000 * readings++; });
     EXPECT_GT(search.getPly(), 1);
     EXPECT_EQ(world_test::journal.size(), static_cast<size_t>(search.getPly()));
     EXPECT_TRUE(paths().isRegistered(&search));

@@ -8,6 +8,7 @@
 #include <tuple>
 
 #include "TestSupport.h"
+#include "presentation/ShapePolygon.h"
 #include "vantle.h"
 
 using namespace vt_test;
@@ -142,14 +143,14 @@ TEST_F(GraphicsWindowTest, ShapesAreWhiteSize24CirclesByDefaultButAnObjectsIsNev
   vt::Object object;
   EXPECT_EQ(object.getShape().getType(), vt::UNDEFINED_SHAPE);
   object.draw();
-  EXPECT_EQ(vt::Shape::getDrawingShape(), nullptr);
+  EXPECT_EQ(vt::sharedShapePolygon(), nullptr);
 }
 
 TEST_F(GraphicsWindowTest, EachShapeSetsItsOwnGeometryAndOnlyCustomKeepsItsComponents) {
   vt::Shape shape;
   auto drawn = [&shape]() -> const sf::CircleShape& {
     shape.draw(Vector(10, 5));
-    return *vt::Shape::getDrawingShape();
+    return *vt::sharedShapePolygon();
   };
   for (auto [size, count] : {std::pair<float, std::size_t>{2.5f, 3}, {7.9f, 7}, {24.0f, 10}}) {
     shape.setSize(size);

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "presentation/Display.h"
 #include "vantle.h"
 
 namespace vt_test {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "WorldTestSupport.h"
+#include "core/InterestTable.h"
 
 using namespace world_test;
 using Strings = std::vector<std::string>;
@@ -50,15 +51,15 @@ TEST_F(InterestTest, TableHoldsAHundredTypesAndClosesGapsOnRemoval) {
   EXPECT_EQ(b.registerInterest("t100"), -1);
   EXPECT_EQ(b.registerInterest("t7"), 0);  // known types still take objects
   EXPECT_EQ(a.unregisterInterest("t50"), 0);
-  EXPECT_EQ(world().getInterestType(50), "t51");
+  EXPECT_EQ(vt::interestType(world(), 50), "t51");
   EXPECT_EQ(b.registerInterest("t100"), 0);
   std::vector<int> delivered;
   for (const char* type : {"t50", "t99", "t100", "t7"}) delivered.push_back(deliver(world(), type));
   EXPECT_EQ(delivered, (std::vector<int>{0, 1, 1, 2}));
   EXPECT_EQ(journal, (Strings{"a t99", "b t100", "a t7", "b t7"}));
-  EXPECT_EQ(world().getInterestCount(), vt::MAX_EVENTS);
-  EXPECT_EQ(world().getInterestType(99), "t100");
-  EXPECT_EQ(world().getInterested(7).getCount(), 2);  // t7: a, then b
+  EXPECT_EQ(vt::interestCount(world()), vt::MAX_EVENTS);
+  EXPECT_EQ(vt::interestType(world(), 99), "t100");
+  EXPECT_EQ(vt::interestedIn(world(), 7).getCount(), 2);  // t7: a, then b
   EXPECT_EQ(world().unregisterInterest(&b, "t50"), -1);
   EXPECT_EQ(world().unregisterInterest(&b, "t99"), -1);
 }

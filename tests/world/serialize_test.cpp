@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "WorldTestSupport.h"
+#include "world/ObjectRegistry.h"
 
 using namespace world_test;
 using vt::Vector;
@@ -150,7 +151,7 @@ TEST_F(SerializeTest, ObjectsRoundTripIntoFreshObjects) {
   Probe b;
   b.deserialize(text);
   EXPECT_EQ(b.serialize(true), text);
-  EXPECT_TRUE(vt::Object::exists(&b, id));
+  EXPECT_TRUE(vt::objectExists(&b, id));
   EXPECT_EQ(b.getSprite(), resources.getSprite("hero"));
   EXPECT_EQ(b.getBox().getCorner(), Vector(-0.5f, -1.25f));
   EXPECT_EQ(b.getPosition(), Vector(10.25f, -3.5f));

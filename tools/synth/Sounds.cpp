@@ -117,6 +117,65 @@ Mixer collectCoinSound() {
   return mixer;
 }
 
+// The music's rhythm section, kept for the whole piece: the noise voices
+// run on from one bar to the next.
+struct Rhythm {
+  Rhythm()
+      : bass(Waveform::SQUARE, Envelope(0.004, 0.15, 0.6, 0.04), 0.45f),
+        arpeggio(Waveform::TRIANGLE, Envelope(0.002, 0.05, 0.3, 0.03), 0.12f),
+        kick(Waveform::SINE, Envelope(0.002, 0.09, 0.0, 0.05), 0.6f),
+        snare(Waveform::NOISE, Envelope(0.001, 0.05, 0.0, 0.08), 0.3f),
+        snare_body(Waveform::TRIANGLE, Envelope(0.001, 0.04, 0.0, 0.04), 0.15f),
+        hat(Waveform::NOISE, Envelope(0.001, 0.015, 0.0, 0.02), 0.12f) {
+    bass.setFilter(Filter::LOW_PASS, 600.0);
+    kick.setPitchDrop(3.0, 0.03);
+    snare.setFilter(Filter::HIGH_PASS, 1000.0);
+    snare.setSeed(3);
+    snare_body.setPitchDrop(1.5, 0.02);
+    hat.setFilter(Filter::HIGH_PASS, 6000.0);
+    hat.setSeed(5);
+  }
+
+  /// Bass and arpeggio: walking quarters in the theme, driving eighths and
+  /// sixteenths in the variation.
+  void playHarmony(Mixer& mixer, int bar) {
+    const Chord& chord = CHORDS[bar % 8];
+    double start = bar * BAR;
+    bool full = bar >= 8;
+    const int walk[4] = {0, 7, 12, 7};
+    const int drive[8] = {0, 0, 12, 0, 7, 0, 12, 7};
+    for (int i = 0; i < (full ? 8 : 4); i++) {
+      double step = full ? EIGHTH : BEAT;
+      int midi = chord.root + (full ? drive[i] : walk[i]);
+      bass.play(mixer, start + i * step, Instrument::hertz(midi), step * 0.75);
+    }
+    if (!full) return;
+    // The last beat is left to the melody's pick-up.
+    std::vector<int> notes = arpeggioNotes(chord);
+    for (int i = 0; i < (bar == BARS - 1 ? 12 : 16); i++)
+      arpeggio.play(mixer, start + i * SIXTEENTH, Instrument::hertz(notes[i % 4]), SIXTEENTH * 0.6);
+  }
+
+  /// Kick on one and three, snare on two and four from the fifth bar, and
+  /// hats that double in the variation.
+  void playDrums(Mixer& mixer, int bar) {
+    double start = bar * BAR;
+    bool full = bar >= 8;
+    kick.play(mixer, start, 50.0, 0.12);
+    kick.play(mixer, start + 2 * BEAT, 50.0, 0.12);
+    if (bar >= 4) {
+      for (int beat = 1; beat < 4; beat += 2) {
+        snare.play(mixer, start + beat * BEAT, 0.0, 0.06);
+        snare_body.play(mixer, start + beat * BEAT, 190.0, 0.05);
+      }
+    }
+    for (int i = full ? 0 : 1; i < 8; i += full ? 1 : 2)
+      hat.play(mixer, start + i * EIGHTH, 0.0, i % 2 == 1 ? 0.03 : 0.015);
+  }
+
+  Instrument bass, arpeggio, kick, snare, snare_body, hat;
+};
+
 Mixer enterTheMazeMusic() {
   Mixer mixer(SOUND_RATE, static_cast<std::size_t>(BARS * BAR * SOUND_RATE + 0.5));
   // Anything that rings past the end belongs to the start of the next round.
@@ -126,60 +185,14 @@ Mixer enterTheMazeMusic() {
   lead.setPulseWidth(0.25);
   lead.setFilter(Filter::LOW_PASS, 3500.0);
   Instrument undertone(Waveform::TRIANGLE, Envelope(0.006, 0.2, 0.6, 0.05), 0.2f);
-  Instrument bass(Waveform::SQUARE, Envelope(0.004, 0.15, 0.6, 0.04), 0.45f);
-  bass.setFilter(Filter::LOW_PASS, 600.0);
-  Instrument arpeggio(Waveform::TRIANGLE, Envelope(0.002, 0.05, 0.3, 0.03), 0.12f);
-
-  Instrument kick(Waveform::SINE, Envelope(0.002, 0.09, 0.0, 0.05), 0.6f);
-  kick.setPitchDrop(3.0, 0.03);
-  Instrument snare(Waveform::NOISE, Envelope(0.001, 0.05, 0.0, 0.08), 0.3f);
-  snare.setFilter(Filter::HIGH_PASS, 1000.0);
-  snare.setSeed(3);
-  Instrument snare_body(Waveform::TRIANGLE, Envelope(0.001, 0.04, 0.0, 0.04), 0.15f);
-  snare_body.setPitchDrop(1.5, 0.02);
-  Instrument hat(Waveform::NOISE, Envelope(0.001, 0.015, 0.0, 0.02), 0.12f);
-  hat.setFilter(Filter::HIGH_PASS, 6000.0);
-  hat.setSeed(5);
-
   playLine(lead, mixer, THEME, 0.0, 0);
   playLine(lead, mixer, VARIATION, 8 * BAR, 0);
   playLine(undertone, mixer, VARIATION, 8 * BAR, -12);
 
+  Rhythm rhythm;
   for (int bar = 0; bar < BARS; bar++) {
-    const Chord& chord = CHORDS[bar % 8];
-    double start = bar * BAR;
-    bool full = bar >= 8;
-    bool last = bar == BARS - 1;
-
-    // Bass: walking quarters in the theme, driving eighths in the variation.
-    const int walk[4] = {0, 7, 12, 7};
-    const int drive[8] = {0, 0, 12, 0, 7, 0, 12, 7};
-    for (int i = 0; i < (full ? 8 : 4); i++) {
-      double step = full ? EIGHTH : BEAT;
-      int midi = chord.root + (full ? drive[i] : walk[i]);
-      bass.play(mixer, start + i * step, Instrument::hertz(midi), step * 0.75);
-    }
-
-    if (full) {
-      // The last beat is left to the melody's pick-up.
-      std::vector<int> notes = arpeggioNotes(chord);
-      for (int i = 0; i < (last ? 12 : 16); i++) {
-        arpeggio.play(mixer, start + i * SIXTEENTH, Instrument::hertz(notes[i % 4]),
-                      SIXTEENTH * 0.6);
-      }
-    }
-
-    kick.play(mixer, start, 50.0, 0.12);
-    kick.play(mixer, start + 2 * BEAT, 50.0, 0.12);
-    if (bar >= 4) {
-      for (int beat = 1; beat < 4; beat += 2) {
-        snare.play(mixer, start + beat * BEAT, 0.0, 0.06);
-        snare_body.play(mixer, start + beat * BEAT, 190.0, 0.05);
-      }
-    }
-    for (int i = full ? 0 : 1; i < 8; i += full ? 1 : 2) {
-      hat.play(mixer, start + i * EIGHTH, 0.0, i % 2 == 1 ? 0.03 : 0.015);
-    }
+    rhythm.playHarmony(mixer, bar);
+    rhythm.playDrums(mixer, bar);
   }
 
   mixer.normalize(0.85f);
