@@ -7,14 +7,13 @@
 #include "core/LogManager.h"
 #include "path/PathManager.h"
 #include "world/Object.h"
-#include "world/ObjectList.h"
-#include "world/ObjectListIterator.h"
 #include "world/WorldManager.h"
 
 namespace vt {
 
 namespace {
 const float UNREACHED = std::numeric_limits<float>::infinity();
+const std::size_t NO_SLOT = std::numeric_limits<std::size_t>::max();
 
 // "(x,y) " per cell, the form every list is logged in.
 std::string cellsText(const std::vector<GridPoint>& cells) {
@@ -30,24 +29,29 @@ float distance(GridPoint a, GridPoint b) {
   return std::sqrt(dx * dx + dy * dy);
 }
 
-bool listed(const std::vector<GridPoint>& cells, GridPoint p) {
-  return std::find(cells.begin(), cells.end(), p) != cells.end();
-}
-
 int truncated(float extent) { return extent > 0 ? static_cast<int>(extent) : 0; }
+
+// Heap order: the top is the cheapest, and among equals the latest found.
+template <typename Candidate>
+bool laterInLine(const Candidate& a, const Candidate& b) {
+  return a.cost > b.cost || (a.cost == b.cost && a.order < b.order);
+}
 }  // namespace
 
 PathFind::PathFind(Object* p_init_obj, GridPoint init_start, GridPoint init_end)
-    : p_obj(p_init_obj), start(init_start), end(init_end), ply(0) {
+    : p_obj(p_init_obj), start(init_start), end(init_end), open_count(0), ply(0) {
   Box boundary = WorldManager::getInstance().getBoundary();
   columns = truncated(boundary.getHorizontal());
   rows = truncated(boundary.getVertical());
   // Every parent leads to the start, so walking back from a cell the search
-  // never reached still ends.
-  grid.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows),
-              Cell{UNREACHED, UNREACHED, start});
-  if (inGrid(start)) cellAt(start) = Cell{0, distance(start, end), start};
-  open_set.push_back(start);
+  // never reached still ends. One more slot holds a start outside the grid.
+  grid.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows) + 1,
+              Cell{UNREACHED, UNREACHED, start, State::UNSEEN, 0});
+  std::size_t slot = slotOf(start);
+  grid[slot].from_start = 0;
+  if (inGrid(start)) grid[slot].cost = distance(start, end);
+  open(start, slot);
+  heap.push_back(Candidate{grid[slot].cost, grid[slot].order, start});
 }
 
 PathFind::~PathFind() {
@@ -58,32 +62,22 @@ PathFind::~PathFind() {
 
 int PathFind::cycleOnce() {
   LogManager& log = LogManager::getInstance();
-  log.writeLog("-------------------------------");
+  bool tracing = log.getLogLevel() >= PATH_TRACE_LEVEL;
+  log.writeLog(PATH_TRACE_LEVEL, "-------------------------------");
   ply++;
-  log.writeLog("PathFind::cycleOnce(): ply %d", ply);
-  log.writeLog("\tFinding lowest cost in open set");
+  log.writeLog(PATH_TRACE_LEVEL, "PathFind::cycleOnce(): ply %d", ply);
+  log.writeLog(PATH_TRACE_LEVEL, "\tFinding lowest cost in open set");
 
-  // Scanning backwards with a strict comparison gives ties to the cell
-  // discovered last.
-  GridPoint current = start;
-  float minimum = UNREACHED;
-  for (auto it = open_set.rbegin(); it != open_set.rend(); ++it) {
-    float cost = cellOf(*it).cost;
-    log.writeLog("\tNode (%d,%d), cost %.2f to min %.2f", it->x, it->y, static_cast<double>(cost),
-                 static_cast<double>(minimum));
-    if (cost < minimum) {
-      minimum = cost;
-      current = *it;
-    }
+  GridPoint current = cheapest();
+  if (tracing) traceScan(current);
+  std::size_t slot = slotOf(current);
+  if (grid[slot].state == State::OPEN) open_count--;
+  grid[slot].state = State::CLOSED;
+  closed.push_back(current);
+  if (tracing) {
+    log.writeLog(PATH_TRACE_LEVEL, "\tOpen set: %s", openText().c_str());
+    log.writeLog(PATH_TRACE_LEVEL, "\tClosed set: %s", cellsText(closed).c_str());
   }
-  log.writeLog("\tLowest (%d,%d), cost %.2f", current.x, current.y,
-               static_cast<double>(cellOf(current).cost));
-
-  auto found = std::find(open_set.begin(), open_set.end(), current);
-  if (found != open_set.end()) open_set.erase(found);
-  log.writeLog("\tOpen set: %s", cellsText(open_set).c_str());
-  closed_set.push_back(current);
-  log.writeLog("\tClosed set: %s", cellsText(closed_set).c_str());
 
   if (current == end) {
     log.writeLog("PathFind::cycleOnce(): done. FOUND.");
@@ -92,17 +86,36 @@ int PathFind::cycleOnce() {
 
   for (int dy = -1; dy <= 1; dy++)
     for (int dx = -1; dx <= 1; dx++)
-      if (dx != 0 || dy != 0) examine(current, GridPoint{current.x + dx, current.y + dy});
+      if (dx != 0 || dy != 0) examine(current, GridPoint{current.x + dx, current.y + dy}, tracing);
 
-  if (open_set.empty()) {
+  if (open_count == 0) {
     log.writeLog("PathFind::cycleOnce(): done. NOT_FOUND.");
     return NOT_FOUND;
   }
-  log.writeLog("PathFind::cycleOnce(): done. INCOMPLETE.");
+  log.writeLog(PATH_TRACE_LEVEL, "PathFind::cycleOnce(): done. INCOMPLETE.");
   return INCOMPLETE;
 }
 
-void PathFind::examine(GridPoint current, GridPoint neighbor) {
+GridPoint PathFind::cheapest() {
+  while (!heap.empty()) {
+    Candidate top = heap.front();
+    std::pop_heap(heap.begin(), heap.end(), laterInLine<Candidate>);
+    heap.pop_back();
+    const Cell& cell = grid[slotOf(top.cell)];
+    if (cell.state == State::OPEN && cell.cost == top.cost) return top.cell;
+  }
+  return start;
+}
+
+void PathFind::open(GridPoint p, std::size_t slot) {
+  Cell& cell = grid[slot];
+  cell.state = State::OPEN;
+  cell.order = static_cast<std::uint32_t>(discovered.size());
+  discovered.push_back(p);
+  open_count++;
+}
+
+void PathFind::examine(GridPoint current, GridPoint neighbor, bool tracing) {
   // Cells are searched within the world as it is now, and never beyond the
   // grid as it was allocated.
   Box boundary = WorldManager::getInstance().getBoundary();
@@ -111,30 +124,67 @@ void PathFind::examine(GridPoint current, GridPoint neighbor) {
     return;
 
   LogManager& log = LogManager::getInstance();
-  log.writeLog("\tExamining neighbor (%d, %d)", neighbor.x, neighbor.y);
-  std::string blocker = hardCollision(neighbor);
-  if (!blocker.empty()) {
-    log.writeLog("\t\tCollision (%s)", blocker.c_str());
+  std::size_t slot = slotOf(neighbor);
+  Cell& cell = grid[slot];
+  // Either test skips the cell; the trace tells which it met first, and
+  // without it the cheaper one goes first.
+  if (!tracing && cell.state == State::CLOSED) return;
+  log.writeLog(PATH_TRACE_LEVEL, "\tExamining neighbor (%d, %d)", neighbor.x, neighbor.y);
+  const Object* p_blocker =
+      p_obj ? WorldManager::getInstance().getHardCollision(
+                  p_obj, Vector(static_cast<float>(neighbor.x), static_cast<float>(neighbor.y)))
+            : nullptr;
+  if (p_blocker) {
+    log.writeLog(PATH_TRACE_LEVEL, "\t\tCollision (%s)", p_blocker->getType().c_str());
     return;
   }
-  if (listed(closed_set, neighbor)) {
-    log.writeLog("\t\tin_closed already");
+  if (cell.state == State::CLOSED) {
+    log.writeLog(PATH_TRACE_LEVEL, "\t\tin_closed already");
     return;
   }
 
   float from_start = cellOf(current).from_start + distance(current, neighbor);
-  Cell& cell = cellAt(neighbor);
-  if (!listed(open_set, neighbor)) {
-    open_set.push_back(neighbor);
-    log.writeLog("\t\tin_open new");
+  if (cell.state == State::UNSEEN) {
+    open(neighbor, slot);
+    log.writeLog(PATH_TRACE_LEVEL, "\t\tin_open new");
   } else {
-    log.writeLog("\t\tin_open already");
+    log.writeLog(PATH_TRACE_LEVEL, "\t\tin_open already");
     // An equally good route replaces the older parent.
     if (from_start > cell.from_start) return;
   }
-  cell = Cell{from_start, from_start + distance(neighbor, end), current};
-  log.writeLog("\t\tbetter path from (%d, %d) (from_start %.2f, to_end %.2f)", current.x, current.y,
-               static_cast<double>(cell.from_start), static_cast<double>(cell.cost));
+  float cost = from_start + distance(neighbor, end);
+  bool cheaper = cost != cell.cost;
+  cell.from_start = from_start;
+  cell.cost = cost;
+  cell.parent = current;
+  if (cheaper) {
+    heap.push_back(Candidate{cost, cell.order, neighbor});
+    std::push_heap(heap.begin(), heap.end(), laterInLine<Candidate>);
+  }
+  log.writeLog(PATH_TRACE_LEVEL, "\t\tbetter path from (%d, %d) (from_start %.2f, to_end %.2f)",
+               current.x, current.y, static_cast<double>(from_start), static_cast<double>(cost));
+}
+
+void PathFind::traceScan(GridPoint current) const {
+  LogManager& log = LogManager::getInstance();
+  float minimum = UNREACHED;
+  for (auto it = discovered.rbegin(); it != discovered.rend(); ++it) {
+    // current left the open set only after the scan.
+    if (grid[slotOf(*it)].state != State::OPEN) continue;
+    float cost = cellOf(*it).cost;
+    log.writeLog(PATH_TRACE_LEVEL, "\tNode (%d,%d), cost %.2f to min %.2f", it->x, it->y,
+                 static_cast<double>(cost), static_cast<double>(minimum));
+    if (cost < minimum) minimum = cost;
+  }
+  log.writeLog(PATH_TRACE_LEVEL, "\tLowest (%d,%d), cost %.2f", current.x, current.y,
+               static_cast<double>(cellOf(current).cost));
+}
+
+std::string PathFind::openText() const {
+  std::vector<GridPoint> open_cells;
+  for (const GridPoint& p : discovered)
+    if (grid[slotOf(p)].state == State::OPEN) open_cells.push_back(p);
+  return cellsText(open_cells);
 }
 
 Path PathFind::getPath() const {
@@ -162,24 +212,17 @@ bool PathFind::inGrid(GridPoint p) const {
   return p.x >= 0 && p.x < columns && p.y >= 0 && p.y < rows;
 }
 
-PathFind::Cell& PathFind::cellAt(GridPoint p) {
-  return grid[static_cast<std::size_t>(p.y) * static_cast<std::size_t>(columns) +
-              static_cast<std::size_t>(p.x)];
+std::size_t PathFind::slotOf(GridPoint p) const {
+  if (inGrid(p))
+    return static_cast<std::size_t>(p.y) * static_cast<std::size_t>(columns) +
+           static_cast<std::size_t>(p.x);
+  return p == start ? grid.size() - 1 : NO_SLOT;
 }
 
 PathFind::Cell PathFind::cellOf(GridPoint p) const {
-  if (!inGrid(p)) return Cell{p == start ? 0 : UNREACHED, UNREACHED, start};
-  return grid[static_cast<std::size_t>(p.y) * static_cast<std::size_t>(columns) +
-              static_cast<std::size_t>(p.x)];
-}
-
-std::string PathFind::hardCollision(GridPoint p) const {
-  if (!p_obj) return "";
-  ObjectList collisions = WorldManager::getInstance().getCollisions(
-      p_obj, Vector(static_cast<float>(p.x), static_cast<float>(p.y)));
-  for (ObjectListIterator it(&collisions); !it.isDone(); it.next())
-    if (it.currentObject()->getSolidness() == HARD) return it.currentObject()->getType();
-  return "";
+  std::size_t slot = slotOf(p);
+  if (slot == NO_SLOT) return Cell{UNREACHED, UNREACHED, start, State::UNSEEN, 0};
+  return grid[slot];
 }
 
 }  // namespace vt

@@ -3,6 +3,7 @@
 // be spread over several frames. The object that asked for it owns it.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@
 namespace vt {
 
 class Object;
+
+/// The log level from which every ply of a search writes its trace: the
+/// cell chosen, the open and closed sets and each neighbour examined. Above
+/// all the engine's other levels, since the sets grow with every ply.
+const int PATH_TRACE_LEVEL = 20;
 
 /// A cell of the world grid: column x, row y.
 struct GridPoint {
@@ -32,7 +38,8 @@ class PathFind {
   /// Leaves the path manager if it is still registered there.
   ~PathFind();
 
-  /// Expands the cheapest open cell; NOT_FOUND, INCOMPLETE or FOUND.
+  /// Expands the cheapest open cell, the one discovered last among equals;
+  /// NOT_FOUND, INCOMPLETE or FOUND.
   int cycleOnce();
 
   /// The route by parent links from start to end, start first, index 0.
@@ -47,30 +54,52 @@ class PathFind {
   int getPly() const;
 
  private:
+  enum class State : unsigned char { UNSEEN, OPEN, CLOSED };
+
   struct Cell {
     float from_start;  ///< cost of the best route known from the start
     float cost;        ///< from_start plus the straight line to the end
     GridPoint parent;  ///< the cell that route arrives from
+    State state;
+    std::uint32_t order;  ///< when the cell was discovered
+  };
+
+  /// An open cell as it was recorded; outdated once the cell is closed or
+  /// recorded again with a lower cost.
+  struct Candidate {
+    float cost;
+    std::uint32_t order;
+    GridPoint cell;
   };
 
   bool inGrid(GridPoint p) const;
-  Cell& cellAt(GridPoint p);
+  /// The cell's slot: its place in the grid, or the slot after the grid for
+  /// a start outside it; none for any other cell outside.
+  std::size_t slotOf(GridPoint p) const;
   /// Cells outside the grid read as unreached, parented to the start.
   Cell cellOf(GridPoint p) const;
-  /// The type of a HARD object that p_obj would meet at p, or "" if none.
-  std::string hardCollision(GridPoint p) const;
-  void examine(GridPoint current, GridPoint neighbor);
+  /// The cheapest open cell, the latest discovered among equals; the start
+  /// when none is open.
+  GridPoint cheapest();
+  void open(GridPoint p, std::size_t slot);
+  void examine(GridPoint current, GridPoint neighbor, bool tracing);
+  /// The trace of choosing current: the open cells scanned from the last.
+  void traceScan(GridPoint current) const;
+  /// "(x,y) " per open cell in order of discovery, or per cell given.
+  std::string openText() const;
 
   Object* p_obj;
   GridPoint start;
   GridPoint end;
-  // Fixed at construction: the grid is indexed and freed by these, whatever
-  // the world boundary becomes meanwhile.
+  // Fixed at construction: the grid is indexed by these, whatever the world
+  // boundary becomes meanwhile.
   int columns;
   int rows;
   std::vector<Cell> grid;
-  std::vector<GridPoint> open_set;
-  std::vector<GridPoint> closed_set;
+  std::vector<Candidate> heap;
+  std::vector<GridPoint> discovered;  // every cell ever opened, in order
+  std::vector<GridPoint> closed;      // in order of expansion
+  std::size_t open_count;
   int ply;
 };
 

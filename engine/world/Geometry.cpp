@@ -7,25 +7,12 @@
 
 namespace vt {
 
-namespace {
-bool overlaps(float a_start, float a_extent, float b_start, float b_extent) {
-  return (b_start <= a_start && a_start <= b_start + b_extent) ||
-         (a_start <= b_start && b_start <= a_start + a_extent);
-}
-}  // namespace
-
 Box getWorldBox(const Object* p_o) { return getWorldBox(p_o, p_o->getPosition()); }
 
 Box getWorldBox(const Object* p_o, Vector where) {
   Box box = p_o->getBox();
   box.setCorner(box.getCorner() + where);
   return box;
-}
-
-bool boxIntersectsBox(Box a, Box b) {
-  return overlaps(a.getCorner().getX(), a.getHorizontal(), b.getCorner().getX(),
-                  b.getHorizontal()) &&
-         overlaps(a.getCorner().getY(), a.getVertical(), b.getCorner().getY(), b.getVertical());
 }
 
 Vector worldToView(Vector world_pos) {

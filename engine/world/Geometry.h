@@ -16,8 +16,18 @@ Box getWorldBox(const Object* p_o);
 /// The object's box as it would be at where.
 Box getWorldBox(const Object* p_o, Vector where);
 
-/// Inclusive on every edge: boxes that only touch intersect.
-bool boxIntersectsBox(Box a, Box b);
+/// Inclusive on every edge: boxes that only touch intersect. A negative
+/// extent leaves a box only its start along that axis. Inline: every
+/// collision query calls it for each box nearby.
+inline bool boxIntersectsBox(Box a, Box b) {
+  auto overlaps = [](float a_start, float a_extent, float b_start, float b_extent) {
+    return (b_start <= a_start && a_start <= b_start + b_extent) ||
+           (a_start <= b_start && b_start <= a_start + a_extent);
+  };
+  return overlaps(a.getCorner().getX(), a.getHorizontal(), b.getCorner().getX(),
+                  b.getHorizontal()) &&
+         overlaps(a.getCorner().getY(), a.getVertical(), b.getCorner().getY(), b.getVertical());
+}
 
 /// A world position relative to the world manager's view.
 Vector worldToView(Vector world_pos);

@@ -43,7 +43,6 @@ Object::Object()
       altitude(2),
       solidness(HARD),
       no_soft(false),
-      event_count(0),
       path_following(false),
       p_path_find(nullptr) {
   for (bool& flag : modified) flag = true;
@@ -54,7 +53,7 @@ Object::Object()
 
 Object::~Object() {
   forgetObject(this);
-  for (int i = event_count - 1; i >= 0; i--) unregisterInterest(event_name[i]);
+  for (int i = getEventCount() - 1; i >= 0; i--) unregisterInterest(event_name[i]);
   dropPathFind();
   WorldManager::getInstance().removeObject(this);
 }
@@ -62,6 +61,11 @@ Object::~Object() {
 void Object::setPosition(Vector new_position) {
   position = new_position;
   setModified(POSITION);
+  worldBoxChanged();
+}
+
+void Object::worldBoxChanged() {
+  if (grid_entry.filed) sceneGraph().updatePosition(this);
 }
 
 int Object::eventHandler(const Event* p_e) {
@@ -141,6 +145,7 @@ Box Object::getBox() const { return box; }
 void Object::setBox(Box new_box) {
   box = new_box;
   setModified(BOX);
+  worldBoxChanged();
 }
 
 Vector Object::getPosition() const { return position; }
@@ -213,6 +218,7 @@ void Object::setSprite(Sprite* p_new_sprite) {
   p_sprite = p_new_sprite;
   sprite_index = 0;
   setModified(SPRITE);
+  worldBoxChanged();
 }
 
 bool Object::isCentered() const { return sprite_center; }
@@ -225,6 +231,7 @@ void Object::setCentered(bool centered) {
   float height = static_cast<float>(p_sprite->getHeight());
   Vector corner = centered ? Vector(-width / 2, -height / 2) : Vector(0, 0);
   box = Box(corner, width - 1, height - 1);
+  worldBoxChanged();
 }
 
 char Object::getTransparency() const { return sprite_transparency; }
@@ -299,38 +306,36 @@ Shape Object::getShape() const { return shape; }
 void Object::setShape(Shape new_shape) { shape = new_shape; }
 
 int Object::registerInterest(std::string event_type) {
-  if (event_count == MAX_OBJ_EVENTS) {
+  if (getEventCount() == MAX_OBJ_EVENTS) {
     LogManager::getInstance().writeLog(
         "Object::registerInterest(): maximum (%d) reached, cannot register for event '%s'",
         MAX_OBJ_EVENTS, event_type.c_str());
     return -1;
   }
   if (managerFor(event_type).registerInterest(this, event_type) != 0) return -1;
-  event_name[event_count] = event_type;
-  event_count++;
+  event_name.push_back(event_type);
   setModified(EVENTS);
   return 0;
 }
 
 int Object::unregisterInterest(std::string event_type) {
   int i = 0;
-  while (i < event_count && event_name[i] != event_type) i++;
-  if (i == event_count) {
+  while (i < getEventCount() && event_name[i] != event_type) i++;
+  if (i == getEventCount()) {
     LogManager::getInstance().writeLog(
         "Object::unregisterInterest(): event '%s' not previously registered", event_type.c_str());
     return -1;
   }
   if (managerFor(event_type).unregisterInterest(this, event_type) != 0) return -1;
-  for (int j = i; j < event_count - 1; j++) event_name[j] = event_name[j + 1];
-  event_count--;
+  event_name.erase(event_name.begin() + i);
   setModified(EVENTS);
   return 0;
 }
 
-int Object::getEventCount() const { return event_count; }
+int Object::getEventCount() const { return static_cast<int>(event_name.size()); }
 
 std::string Object::getEventName(int index) const {
-  if (index < 0 || index >= event_count) return "";
+  if (index < 0 || index >= getEventCount()) return "";
   return event_name[index];
 }
 

@@ -6,10 +6,12 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "path/Path.h"
 #include "presentation/Shape.h"
 #include "world/Box.h"
+#include "world/CollisionGrid.h"
 #include "world/Vector.h"
 
 namespace vt {
@@ -165,7 +167,11 @@ class Object {
   void setModified(ObjectAttribute attribute, bool new_modified = true);
 
  private:
+  friend class CollisionGrid;
+
   int handlePathEvent(const EventPath* p_e);
+  /// Tells the world's collision index that the world box changed.
+  void worldBoxChanged();
   /// Unregisters and deletes the pending search, if any.
   void dropPathFind();
 
@@ -188,13 +194,13 @@ class Object {
   int altitude;
   Solidness solidness;
   bool no_soft;
-  int event_count;
-  std::string event_name[MAX_OBJ_EVENTS];
+  std::vector<std::string> event_name;  // at most MAX_OBJ_EVENTS
   bool modified[ATTRIBUTE_COUNT];
   Shape shape;
   bool path_following;
   Path path;
   PathFind* p_path_find;
+  CollisionGridEntry grid_entry;
 };
 
 }  // namespace vt

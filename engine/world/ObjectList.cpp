@@ -5,16 +5,19 @@
 
 namespace vt {
 
-ObjectList::ObjectList() : count(0), max_count(0), p_item(new (std::nothrow) Object*[1]) {
+ObjectList::ObjectList() : count(0), max_count(0), first(0), p_item(new (std::nothrow) Object*[1]) {
   if (p_item) max_count = 1;
 }
 
 ObjectList::ObjectList(const ObjectList& other)
-    : count(0), max_count(0), p_item(new (std::nothrow) Object*[std::max(other.max_count, 1)]) {
+    : count(0),
+      max_count(0),
+      first(0),
+      p_item(new (std::nothrow) Object*[std::max(other.max_count, 1)]) {
   if (!p_item) return;
   max_count = std::max(other.max_count, 1);
   count = other.count;
-  std::copy(other.p_item, other.p_item + other.count, p_item);
+  std::copy(other.begin(), other.end(), p_item);
 }
 
 ObjectList& ObjectList::operator=(const ObjectList& other) {
@@ -27,8 +30,10 @@ ObjectList& ObjectList::operator=(const ObjectList& other) {
     p_item = p_new;
     max_count = other.max_count;
   }
+  // Items move down to the front; other may share no memory with this.
+  std::copy(other.begin(), other.end(), p_item);
   count = other.count;
-  std::copy(other.p_item, other.p_item + other.count, p_item);
+  first = 0;
   return *this;
 }
 
@@ -40,29 +45,42 @@ int ObjectList::insert(Object* p_o) {
     int new_max = max_count > 0 ? max_count * 2 : 1;
     Object** p_new = new (std::nothrow) Object*[new_max];
     if (!p_new) return -1;
-    std::copy(p_item, p_item + count, p_new);
+    std::copy(begin(), end(), p_new);
     delete[] p_item;
     p_item = p_new;
     max_count = new_max;
+    first = 0;
+  } else if (first + count == max_count) {
+    std::copy(begin(), end(), p_item);
+    first = 0;
   }
-  p_item[count++] = p_o;
+  p_item[first + count] = p_o;
+  count++;
   return 0;
 }
 
 int ObjectList::remove(Object* p_o) {
-  Object** p_end = p_item + count;
-  Object** p_found = std::find(p_item, p_end, p_o);
-  if (p_found == p_end) return -1;
-  std::copy(p_found + 1, p_end, p_found);
+  Object** p_found = std::find(begin(), end(), p_o);
+  if (p_found == end()) return -1;
+  if (p_found - begin() < end() - p_found) {
+    std::copy_backward(begin(), p_found, p_found + 1);
+    first++;
+  } else {
+    std::copy(p_found + 1, end(), p_found);
+  }
   count--;
+  if (count == 0) first = 0;
   return 0;
 }
 
 bool ObjectList::contains(const Object* p_o) const {
-  return std::find(p_item, p_item + count, p_o) != p_item + count;
+  return std::find(begin(), end(), p_o) != end();
 }
 
-void ObjectList::clear() { count = 0; }
+void ObjectList::clear() {
+  count = 0;
+  first = 0;
+}
 
 int ObjectList::getCount() const { return count; }
 
@@ -72,9 +90,13 @@ bool ObjectList::isEmpty() const { return count == 0; }
 
 ObjectList ObjectList::operator+(const ObjectList& other) const {
   ObjectList sum(*this);
-  for (int i = 0; i < other.count; i++)
-    if (other.p_item[i]) sum.insert(other.p_item[i]);
+  for (Object* const* p = other.begin(); p != other.end(); p++)
+    if (*p) sum.insert(*p);
   return sum;
 }
+
+Object** ObjectList::begin() const { return p_item + first; }
+
+Object** ObjectList::end() const { return p_item + first + count; }
 
 }  // namespace vt

@@ -20,7 +20,8 @@ class ObjectList {
   int insert(Object* p_o);
 
   /// Removes the first occurrence of p_o keeping the order of the rest;
-  /// -1 if it is not in the list.
+  /// -1 if it is not in the list. Whichever side of it is shorter moves,
+  /// so taking items from the front costs nothing to the rest.
   int remove(Object* p_o);
 
   /// Whether p_o is in the list.
@@ -34,11 +35,17 @@ class ObjectList {
   /// A copy of this list with every item of other appended in order.
   ObjectList operator+(const ObjectList& other) const;
 
+  /// The items, from the first to one past the last, for walks that need no
+  /// copy: valid until the list changes.
+  Object** begin() const;
+  Object** end() const;
+
  private:
   friend class ObjectListIterator;
 
   int count;
   int max_count;
+  int first;  // index in p_item of the first item: room freed at the front
   Object** p_item;
 };
 

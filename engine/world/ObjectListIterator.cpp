@@ -16,7 +16,7 @@ void ObjectListIterator::next() {
 bool ObjectListIterator::isDone() const { return index >= p_list->count; }
 
 Object* ObjectListIterator::currentObject() const {
-  return isDone() ? nullptr : p_list->p_item[index];
+  return isDone() ? nullptr : p_list->begin()[index];
 }
 
 }  // namespace vt

@@ -26,6 +26,8 @@ bool objectExists(const Object* p_o, int id) {
   return found != liveObjects().end() && found->second == id;
 }
 
+bool objectLive(const Object* p_o) { return liveObjects().count(p_o) != 0; }
+
 unsigned long destroyedObjectCount() { return destroyed_count; }
 
 }  // namespace vt

@@ -17,6 +17,9 @@ void forgetObject(const Object* p_o);
 /// Whether the object that had id at address p_o has not been destroyed.
 bool objectExists(const Object* p_o, int id);
 
+/// Whether some object lives at address p_o.
+bool objectLive(const Object* p_o);
+
 /// How many objects have been destroyed since the program started.
 unsigned long destroyedObjectCount();
 

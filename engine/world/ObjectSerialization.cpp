@@ -98,8 +98,8 @@ std::string Object::serialize(bool all) {
   if (all || modified[ACTIVE]) writeItem(text, "is_active", is_active);
   if (all || modified[VISIBLE]) writeItem(text, "is_visible", is_visible);
   if (all || modified[EVENTS]) {
-    writeItem(text, "event_count", event_count);
-    for (int i = 0; i < event_count; i++) writeItem(text, eventNameKey(i), event_name[i]);
+    writeItem(text, "event_count", getEventCount());
+    for (int i = 0; i < getEventCount(); i++) writeItem(text, eventNameKey(i), event_name[i]);
   }
   if (all || modified[BOX]) {
     writeItem(text, "box-corner-x", box.getCorner().getX());
@@ -152,7 +152,7 @@ int Object::deserialize(std::string text) {
        [](Object& o, const std::string& v, Reading&) { o.setVisible(v == "true"); }},
       {"event_count", Shown::INT,
        [](Object& o, const std::string& v, Reading& reading) {
-         for (int i = o.event_count - 1; i >= 0; i--) o.unregisterInterest(o.event_name[i]);
+         for (int i = o.getEventCount() - 1; i >= 0; i--) o.unregisterInterest(o.event_name[i]);
          // No object holds more types than the limit, and a huge count must
          // not turn into that many lookups.
          int count = readInt(v);

@@ -12,6 +12,12 @@ ObjectSnapshot::ObjectSnapshot(const ObjectList& list) : destroyed_before(destro
     entries.push_back({it.currentObject(), it.currentObject()->getId()});
 }
 
+ObjectSnapshot::ObjectSnapshot(const std::vector<Object*>& objects)
+    : destroyed_before(destroyedObjectCount()) {
+  entries.reserve(objects.size());
+  for (Object* p_o : objects) entries.push_back({p_o, p_o->getId()});
+}
+
 int ObjectSnapshot::getCount() const { return static_cast<int>(entries.size()); }
 
 Object* ObjectSnapshot::getLive(int index) const {

@@ -14,6 +14,7 @@ class ObjectSnapshot {
  public:
   /// Every object of list must exist when the snapshot is taken.
   explicit ObjectSnapshot(const ObjectList& list);
+  explicit ObjectSnapshot(const std::vector<Object*>& objects);
 
   int getCount() const;
 

@@ -1,6 +1,7 @@
 #include "world/SceneGraph.h"
 
 #include "core/LogManager.h"
+#include "world/Geometry.h"
 
 namespace vt {
 
@@ -20,7 +21,7 @@ int SceneGraph::insertObject(Object* p_o) {
     log.writeLog("SceneGraph::insertObject(): unable to insert object");
     return -1;
   }
-  if (p_o->isSolid() && solid_objects.insert(p_o) != 0) {
+  if (p_o->isSolid() && addSolid(p_o) != 0) {
     log.writeLog("SceneGraph::insertObject(): unable to insert solid object");
     return -1;
   }
@@ -49,7 +50,7 @@ int SceneGraph::removeObject(Object* p_o) {
     int altitude = p_o->getAltitude();
     if (p_o->isVisible())
       failed = (!validAltitude(altitude) || visible_objects[altitude].remove(p_o) != 0) || failed;
-    if (p_o->isSolid()) failed = solid_objects.remove(p_o) != 0 || failed;
+    if (p_o->isSolid()) failed = dropSolid(p_o) != 0 || failed;
   }
   if (failed) {
     LogManager::getInstance().writeLog(
@@ -63,6 +64,32 @@ int SceneGraph::removeObject(Object* p_o) {
 ObjectList SceneGraph::activeObjects() const { return objects; }
 
 ObjectList SceneGraph::solidObjects() const { return solid_objects; }
+
+void SceneGraph::solidCollisions(const Box& box, const Object* p_except,
+                                 std::vector<Object*>& found) const {
+  if (grid.collisions(box, p_except, found)) return;
+  // A box the index cannot answer for: every solid object is tested.
+  for (Object* p_o : solid_objects)
+    if (p_o != p_except && p_o->isSolid() && boxIntersectsBox(box, getWorldBox(p_o)))
+      found.push_back(p_o);
+}
+
+void SceneGraph::setArea(const Box& area) { grid.setArea(area); }
+
+void SceneGraph::updatePosition(Object* p_o) { grid.update(p_o); }
+
+const CollisionGrid& SceneGraph::getGrid() const { return grid; }
+
+int SceneGraph::addSolid(Object* p_o) {
+  if (solid_objects.insert(p_o) != 0) return -1;
+  grid.insert(p_o);
+  return 0;
+}
+
+int SceneGraph::dropSolid(Object* p_o) {
+  grid.remove(p_o);
+  return solid_objects.remove(p_o);
+}
 
 ObjectList SceneGraph::inactiveObjects() const { return inactive_objects; }
 
@@ -108,10 +135,10 @@ int SceneGraph::updateAltitude(Object* p_o, int new_altitude) {
 int SceneGraph::updateSolidness(Object* p_o, Solidness new_solidness) {
   LogManager& log = LogManager::getInstance();
   if (!p_o->isActive()) return 0;
-  if (p_o->isSolid() && solid_objects.remove(p_o) != 0)
+  if (p_o->isSolid() && dropSolid(p_o) != 0)
     log.writeLog("SceneGraph::updateSolidness(): unable to remove solid object (%s)",
                  p_o->getType().c_str());
-  if (solid(new_solidness) && solid_objects.insert(p_o) != 0) {
+  if (solid(new_solidness) && addSolid(p_o) != 0) {
     log.writeLog("SceneGraph::updateSolidness(): unable to insert solid object");
     return -1;
   }
@@ -158,7 +185,7 @@ int SceneGraph::deactivate(Object* p_o) {
         type.c_str());
     result = -1;
   }
-  if (p_o->isSolid() && solid_objects.remove(p_o) != 0) {
+  if (p_o->isSolid() && dropSolid(p_o) != 0) {
     log.writeLog("SceneGraph::updateActive(): remove object (%s) failed for solid_objects!",
                  type.c_str());
     result = -1;
@@ -190,7 +217,7 @@ int SceneGraph::activate(Object* p_o) {
                  type.c_str());
     result = -1;
   }
-  if (p_o->isSolid() && solid_objects.insert(p_o) != 0) {
+  if (p_o->isSolid() && addSolid(p_o) != 0) {
     log.writeLog("SceneGraph::updateActive(): insert object (%s) failed for solid_objects!",
                  type.c_str());
     result = -1;
@@ -207,7 +234,7 @@ int SceneGraph::activate(Object* p_o) {
   if (result != 0) {
     objects.remove(p_o);
     if (visible) visible_objects[altitude].remove(p_o);
-    if (p_o->isSolid()) solid_objects.remove(p_o);
+    if (p_o->isSolid()) dropSolid(p_o);
   }
   return result;
 }

@@ -42,6 +42,7 @@ bool WorldManager::isValid(std::string event_type) const {
 
 int WorldManager::startUp() {
   deletions.clear();
+  marked.clear();
   boundary = Box();
   view = Box();
   view_slack = Vector();
@@ -69,8 +70,13 @@ int WorldManager::insertObject(Object* p_o) {
 }
 
 int WorldManager::removeObject(Object* p_o) {
-  // An object deleted outright must not be deleted again, nor followed.
-  if (!deletions.isEmpty()) deletions.remove(p_o);
+  // An object deleted, by the walk or outright, must not be deleted again,
+  // nor followed.
+  auto found = marked.find(p_o);
+  if (found != marked.end()) {
+    deletions[found->second] = nullptr;
+    marked.erase(found);
+  }
   if (p_o == p_view_following) p_view_following = nullptr;
   return scene_graph.removeObject(p_o);
 }
@@ -81,13 +87,18 @@ ObjectList WorldManager::getAllObjects(bool include_inactive) const {
 }
 
 int WorldManager::markForDelete(Object* p_o) {
-  if (deletions.contains(p_o)) return 0;
-  if (deletions.insert(p_o) != 0) {
+  if (marked.count(p_o) != 0) return 0;
+  if (!p_o) {
     LogManager::getInstance().writeLog(
         "WorldManager::markForDelete(): unable to add object %p to deletions list",
         static_cast<void*>(p_o));
     return -1;
   }
+  // An object already deleted (say by the walk, from a partner's destructor)
+  // must not be deleted again.
+  if (!objectLive(p_o)) return 0;
+  marked[p_o] = deletions.size();
+  deletions.push_back(p_o);
   return 0;
 }
 
@@ -105,11 +116,12 @@ void WorldManager::update() {
       p_o->setVelocity(p_o->getVelocity() + p_o->getAcceleration());
   }
   // Destructors run here may mark further objects, which go in this walk too.
-  while (!deletions.isEmpty()) {
-    Object* p_o = ObjectListIterator(&deletions).currentObject();
-    deletions.remove(p_o);
-    delete p_o;
+  for (std::size_t i = 0; i < deletions.size(); i++) {
+    Object* p_o = deletions[i];
+    if (p_o) delete p_o;
   }
+  deletions.clear();
+  marked.clear();
 }
 
 void WorldManager::draw() {
@@ -122,22 +134,30 @@ void WorldManager::draw() {
   }
 }
 
+const std::vector<Object*>& WorldManager::collisionsAt(const Object* p_o, Vector where) const {
+  scene_graph.solidCollisions(getWorldBox(p_o, where), p_o, scratch);
+  return scratch;
+}
+
 ObjectList WorldManager::getCollisions(const Object* p_o, Vector where) const {
   ObjectList collisions;
-  Box moved = getWorldBox(p_o, where);
-  ObjectList solid = scene_graph.solidObjects();
-  for (ObjectListIterator it(&solid); !it.isDone(); it.next()) {
-    Object* p_other = it.currentObject();
-    if (p_other != p_o && p_other->isSolid() && boxIntersectsBox(moved, getWorldBox(p_other)))
-      collisions.insert(p_other);
-  }
+  for (Object* p_other : collisionsAt(p_o, where)) collisions.insert(p_other);
   return collisions;
+}
+
+Object* WorldManager::getHardCollision(const Object* p_o, Vector where) const {
+  for (Object* p_other : collisionsAt(p_o, where))
+    if (p_other->getSolidness() == HARD) return p_other;
+  return nullptr;
 }
 
 int WorldManager::moveObject(Object* p_o, Vector where) {
   int id = p_o->getId();
-  if (p_o->isSolid()) {
-    ObjectSnapshot collisions(getCollisions(p_o, where));
+  unsigned long destroyed = destroyedObjectCount();
+  // While nothing is destroyed, nothing needs looking up.
+  auto gone = [&] { return destroyedObjectCount() != destroyed && !objectExists(p_o, id); };
+  if (p_o->isSolid() && !collisionsAt(p_o, where).empty()) {
+    ObjectSnapshot collisions(scratch);
     bool do_move = true;
     for (int i = 0; i < collisions.getCount(); i++) {
       Object* p_other = collisions.getLive(i);
@@ -145,10 +165,10 @@ int WorldManager::moveObject(Object* p_o, Vector where) {
       EventCollision c(p_o, p_other, where);
       p_o->eventHandler(&c);
       // Either handler may delete either object; a deleted mover goes nowhere.
-      if (!objectExists(p_o, id)) return -1;
+      if (gone()) return -1;
       if (!collisions.getLive(i)) continue;
       p_other->eventHandler(&c);
-      if (!objectExists(p_o, id)) return -1;
+      if (gone()) return -1;
       if (!collisions.getLive(i)) continue;
       if (p_o->getSolidness() == HARD && p_other->getSolidness() == HARD) do_move = false;
       if (p_o->getNoSoft() && p_other->getSolidness() == SOFT) do_move = false;
@@ -162,12 +182,15 @@ int WorldManager::moveObject(Object* p_o, Vector where) {
     EventOut out;
     p_o->eventHandler(&out);
   }
-  if (p_o == p_view_following && objectExists(p_o, id))
+  if (p_o == p_view_following && !gone())
     view.setCorner(followWithSlack(view, boundary, view_slack, p_o->getPosition()));
   return 0;
 }
 
-void WorldManager::setBoundary(Box new_boundary) { boundary = new_boundary; }
+void WorldManager::setBoundary(Box new_boundary) {
+  boundary = new_boundary;
+  scene_graph.setArea(boundary);
+}
 Box WorldManager::getBoundary() const { return boundary; }
 void WorldManager::setView(Box new_view) { view = new_view; }
 Box WorldManager::getView() const { return view; }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "core/Manager.h"
 #include "world/Box.h"
@@ -45,8 +47,13 @@ class WorldManager : public Manager {
   /// Draws the visible objects in the view, altitude by altitude.
   void draw();
 
-  /// The solid objects other than p_o that p_o would touch at where.
+  /// The solid objects other than p_o that p_o would touch at where, in
+  /// the order they became solid.
   ObjectList getCollisions(const Object* p_o, Vector where) const;
+
+  /// The first HARD object of getCollisions(p_o, where), or none: whether
+  /// a HARD object blocks p_o there, without building the list.
+  Object* getHardCollision(const Object* p_o, Vector where) const;
 
   /// Moves p_o to where unless a collision blocks it; 0 if moved, -1 if not.
   int moveObject(Object* p_o, Vector where);
@@ -68,8 +75,16 @@ class WorldManager : public Manager {
  private:
   WorldManager();
 
+  /// The solid objects p_o would touch at where, in scratch (reused by
+  /// every query, so valid until the next one).
+  const std::vector<Object*>& collisionsAt(const Object* p_o, Vector where) const;
+
   SceneGraph scene_graph;
-  ObjectList deletions;
+  // The objects marked for deletion in marking order (none for one deleted
+  // since), and where each stands in it until it is deleted.
+  std::vector<Object*> deletions;
+  std::unordered_map<const Object*, std::size_t> marked;
+  mutable std::vector<Object*> scratch;
   Object* p_view_following;
   Box boundary;
   Box view;

@@ -1,5 +1,6 @@
 #include "Arena.h"
 
+#include <cstdlib>
 #include <vector>
 
 #include "ArenaPlan.h"
@@ -43,6 +44,13 @@ vt::ViewObject* display(const std::string& label, vt::ViewObjectLocation locatio
   return p_view;
 }
 
+// The counts stand in a row of four along the top.
+vt::ViewObject* count(const std::string& label, int column, vt::Color color) {
+  vt::ViewObject* p_view = display(label, vt::TOP_LEFT, color);
+  p_view->setPosition(vt::Vector(ARENA_HORIZONTAL * (1 + 2 * static_cast<float>(column)) / 8, 1));
+  return p_view;
+}
+
 void show(const std::string& label, int value) {
   vt::EventView event(label, value, false);
   vt::WorldManager::getInstance().onEvent(&event);
@@ -55,9 +63,10 @@ Arena::Arena() : notice_steps(0) {
   setSolidness(vt::SPECTRAL);
   setVisible(false);
   buildArena();
-  display(WALKING_LABEL, vt::TOP_LEFT, vt::YELLOW);
-  display(ARRIVED_LABEL, vt::TOP_CENTER, vt::GREEN);
-  display(TARGETS_LABEL, vt::TOP_RIGHT, vt::YELLOW);
+  count(WALKING_LABEL, 0, vt::YELLOW);
+  count(ARRIVED_LABEL, 1, vt::GREEN);
+  count(TARGETS_LABEL, 2, vt::YELLOW);
+  count(OBJECTS_LABEL, 3, vt::CYAN);
   p_help = display(HELP_TEXT, vt::BOTTOM_CENTER, vt::WHITE);
   p_help->setDrawValue(false);
   p_help->setBorder(false);
@@ -105,6 +114,10 @@ void Arena::key(const vt::EventKeyboard* p_e) {
       tally();
       break;
     }
+    case vt::Keyboard::A:
+      addWalkers(WALKERS_ADDED);
+      tally();
+      break;
     case vt::Keyboard::Q:
       vt::GameManager::getInstance().setGameOver();
       break;
@@ -130,6 +143,28 @@ int Arena::sendWalker(vt::Vector cell) {
   new Target(cell);
   tally();
   return 0;
+}
+
+int Arena::addWalkers(int count) {
+  std::vector<vt::Vector> free;
+  std::vector<Walker*> walkers = allOf<Walker>("Walker");
+  const std::vector<std::string>& plan = arenaPlan();
+  for (std::size_t row = 0; row < plan.size(); row++)
+    for (std::size_t column = 0; column < plan[row].size(); column++) {
+      vt::Vector cell(static_cast<float>(column), static_cast<float>(row + PLAN_TOP));
+      bool taken = !isFloor(cell);
+      for (std::size_t i = 0; i < walkers.size() && !taken; i++)
+        taken = cellOf(walkers[i]->getPosition() + vt::Vector(0.5f, 0.5f)) == cell;
+      if (!taken) free.push_back(cell);
+    }
+  int added = 0;
+  for (; added < count && !free.empty(); added++) {
+    std::size_t pick = static_cast<std::size_t>(rand()) % free.size();
+    new Walker(free[pick]);
+    free[pick] = free.back();
+    free.pop_back();
+  }
+  return added;
 }
 
 void Arena::tally() {
@@ -161,6 +196,7 @@ void Arena::tally() {
   show(WALKING_LABEL, walking);
   show(ARRIVED_LABEL, arrived);
   show(TARGETS_LABEL, kept);
+  show(OBJECTS_LABEL, vt::WorldManager::getInstance().getAllObjects(true).getCount());
 }
 
 vt::ViewObject* Arena::getHelpLine() const { return p_help; }

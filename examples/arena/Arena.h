@@ -1,7 +1,8 @@
 // The arena's referee: an invisible object that builds the arena and its
-// head-up display, sends a walker to the cell the player clicks, keeps the
-// display's counts and the targets' marks up to date each step, saves and
-// loads the walkers and targets with S and L, and ends the game on Q.
+// head-up display, sends a walker to the cell the player clicks, adds
+// walkers by the hundred with A, keeps the display's counts and the targets'
+// marks up to date each step, saves and loads the walkers and targets with
+// S and L, and ends the game on Q.
 #pragma once
 
 #include <string>
@@ -18,9 +19,14 @@ class EventMouse;
 const std::string WALKING_LABEL = "Walking";
 const std::string ARRIVED_LABEL = "Arrived";
 const std::string TARGETS_LABEL = "Targets";
+const std::string OBJECTS_LABEL = "Objects";
+
+/// Walkers added at once by the A key.
+const int WALKERS_ADDED = 100;
 
 /// The help line at the bottom of the window.
-const std::string HELP_TEXT = "Click: send a walker    S: save    L: load    Q: quit";
+const std::string HELP_TEXT =
+    "Click: send a walker    A: add 100 walkers    S: save    L: load    Q: quit";
 
 class Arena : public vt::Object {
  public:
@@ -36,7 +42,11 @@ class Arena : public vt::Object {
   /// cell that is not open floor or a search the engine refuses.
   int sendWalker(vt::Vector cell);
 
-  /// Counts the walkers and targets, shows the counts, marks the targets
+  /// Puts up to count new walkers on floor cells chosen at random among
+  /// those no walker stands on; how many it put.
+  int addWalkers(int count);
+
+  /// Counts the walkers, targets and objects, shows the counts, marks the targets
   /// reached and removes targets that no walker heads for any more.
   void tally();
 

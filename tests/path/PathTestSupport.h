@@ -12,7 +12,7 @@ class PathTest : public world_test::WorldTest {
  protected:
   void SetUp() override {
     WorldTest::SetUp();
-    vt::LogManager::getInstance().setLogLevel(1);
+    vt::LogManager::getInstance().setLogLevel(vt::PATH_TRACE_LEVEL);  // the searches say what they do
     ASSERT_EQ(paths().startUp(), 0);
   }
   void TearDown() override {
