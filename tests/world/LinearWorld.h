@@ -18,9 +18,9 @@ inline vt::ObjectList linearCollisions(const vt::Object* p_o, vt::Vector where) 
   return hits;
 }
 
-/// moveObject on linearCollisions, for objects its handlers do not delete
-/// and a view that follows nothing.
+/// moveObject on linearCollisions, for objects its handlers do not delete.
 inline int linearMove(vt::Object* p_o, vt::Vector where) {
+  vt::WorldManager& world = vt::WorldManager::getInstance();
   if (p_o->isSolid()) {
     vt::ObjectList hits = linearCollisions(p_o, where);
     bool do_move = true;
@@ -34,13 +34,18 @@ inline int linearMove(vt::Object* p_o, vt::Vector where) {
     }
     if (!do_move) return -1;
   }
-  vt::Box boundary = vt::WorldManager::getInstance().getBoundary();
+  vt::Box boundary = world.getBoundary();
   vt::Box before = vt::getWorldBox(p_o);
   p_o->setPosition(where);
   if (vt::boxIntersectsBox(before, boundary) &&
       !vt::boxIntersectsBox(vt::getWorldBox(p_o, where), boundary)) {
     vt::EventOut out;
     p_o->eventHandler(&out);
+  }
+  if (p_o == world.getViewFollowing()) {
+    vt::Box view = world.getView();
+    view.setCorner(vt::followWithSlack(view, boundary, world.getViewSlack(), p_o->getPosition()));
+    world.setView(view);
   }
   return 0;
 }

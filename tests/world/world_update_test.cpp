@@ -71,8 +71,9 @@ void change(Mover* p_m, std::mt19937& rng) {
   }
 }
 
-// Thirty frames of a random world stepped by step: every event, and every
-// mover's place after each frame.
+// Thirty frames of a random world stepped by step, the view following one
+// mover or another: every event, and every mover's place and the view's
+// after each frame.
 std::vector<std::string> play(unsigned seed, void (*step)()) {
   std::mt19937 rng(seed);
   std::vector<std::string> notes;
@@ -82,11 +83,15 @@ std::vector<std::string> play(unsigned seed, void (*step)()) {
     movers.push_back(new Mover(i, notes));
     for (int k = 0; k < 4; k++) change(movers.back(), rng);
   }
+  vt::WorldManager& world = vt::WorldManager::getInstance();
+  world.setView(vt::Box(vt::Vector(), 20, 10));
   for (int frame = 0; frame < 30; frame++) {
     for (int k = 0; k < 6; k++) change(movers[rng() % movers.size()], rng);
+    if (frame % 10 == 0) world.setViewFollowing(movers[rng() % movers.size()]);
     notes.push_back("frame " + std::to_string(frame));
     step();
     for (Mover* p_m : movers) notes.push_back(exact(p_m->getPosition()));
+    notes.push_back("view " + exact(world.getView().getCorner()));
   }
   for (Mover* p_m : movers) delete p_m;
   return notes;
