@@ -1,7 +1,7 @@
 # Set-up, build, play and test in one place. `make run` plays the maze game,
 # `make arena` the arena example, `make test` runs the whole suite under the
 # sanitizers, then each fuzzer briefly on its seeds; `make fuzz` runs the
-# fuzzers for longer.
+# fuzzers for longer; `make bench` the benchmarks.
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
 FUZZ_DIR ?= build-fuzz
@@ -9,7 +9,7 @@ FUZZ_SECONDS ?= 600
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run arena test fuzz-build fuzz clean
+.PHONY: all deps build run arena test bench fuzz-build fuzz clean
 
 all: build
 
@@ -34,6 +34,10 @@ test: deps
 	$(MAKE) fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --seeds-only
 
+# The benchmarks, Release, the windowed ones under a private Xvfb.
+bench: deps
+	bash scripts/run-bench.sh
+
 # The fuzzers need clang and a build folder of their own.
 fuzz-build: deps
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
@@ -44,4 +48,4 @@ fuzz: fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(FUZZ_DIR) build-bench

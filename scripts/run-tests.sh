@@ -4,25 +4,8 @@
 set -euo pipefail
 build_dir=${1:-build-test}
 
-display=""
-for n in $(seq 90 120); do
-  if [ ! -e "/tmp/.X${n}-lock" ] && [ ! -e "/tmp/.X11-unix/X${n}" ]; then
-    display=":${n}"
-    break
-  fi
-done
-[ -n "$display" ] || { echo "no free X display number" >&2; exit 1; }
-
-# -noreset: a server left without clients resets and refuses connections meanwhile.
-Xvfb "$display" -noreset -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 1 50); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-  sleep 0.1
-done
-
-export DISPLAY="$display"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb
 export ALSOFT_DRIVERS=null
 export VANTLE_REQUIRE_DISPLAY=1
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --timeout 600

@@ -55,13 +55,10 @@ int GraphicsManager::startUp() {
     return -1;
   }
 
-  p_rectangle = std::make_unique<sf::RectangleShape>(sf::Vector2f(charWidth(), charHeight()));
-  p_text = std::make_unique<sf::Text>();
-  p_text->setFont(font);
-  p_text->setStyle(sf::Text::Bold);
-  p_text->setCharacterSize(glyphSize());
   background_color = colorToSFML(config.getWindowBackgroundColor());
-  p_rectangle->setFillColor(background_color);
+  batch.setUp(&font, glyphSize(), charWidth(), charHeight(), background_color);
+  // The window may not have the size asked for.
+  fitWindow(p_window->getSize().x, p_window->getSize().y);
   // The first picture is otherwise drawn over whatever the new buffer holds.
   p_window->clear(background_color);
 
@@ -99,8 +96,7 @@ int GraphicsManager::openWindow() {
 
 void GraphicsManager::shutDown() {
   releaseWindow();
-  p_text.reset();
-  p_rectangle.reset();
+  batch.setUp(nullptr, 0, 1, 1, background_color);
   Manager::shutDown();
   LogManager::getInstance().writeLog(1, "GraphicsManager::shutDown(): successfully stopped.");
 }
@@ -119,20 +115,10 @@ int GraphicsManager::drawCh(Vector world_pos, char ch, Color color) {
   if (!p_window) return -1;
 
   Vector pixel_pos = spacesToPixels(worldToView(world_pos));
-
-  // The cell's background sits a little left of and below the glyph origin,
-  // where the glyph's body lands.
-  p_rectangle->setPosition(pixel_pos.getX() - charWidth() / 10,
-                           pixel_pos.getY() + charHeight() / 5);
-  p_window->draw(*p_rectangle);
-
   // CUSTOM and unknown colours have no components of their own: white.
   std::uint8_t red = 255, green = 255, blue = 255;
   colorToRGB(color, red, green, blue);
-  p_text->setString(sf::String(ch));
-  p_text->setFillColor(sf::Color(red, green, blue, 255));
-  p_text->setPosition(pixel_pos.getX(), pixel_pos.getY());
-  p_window->draw(*p_text);
+  batch.add(pixel_pos.getX(), pixel_pos.getY(), ch, sf::Color(red, green, blue, 255));
   return 0;
 }
 
@@ -192,12 +178,43 @@ int GraphicsManager::swapBuffers() {
     return -1;
   }
   if (!p_window) return -1;
+  batch.flush(*p_window);
   p_window->display();
   p_window->clear(background_color);
   return 0;
 }
 
-sf::RenderWindow* GraphicsManager::getWindow() const { return p_window.get(); }
+sf::RenderWindow* GraphicsManager::getWindow() const {
+  if (p_window) batch.flush(*p_window);
+  return p_window.get();
+}
+
+CellBatch& GraphicsManager::getBatch() const { return batch; }
+
+void GraphicsManager::fitWindow(unsigned width, unsigned height) {
+  if (!p_window || width == 0 || height == 0) return;
+  float picture_width = static_cast<float>(window_horizontal_pixels);
+  float picture_height = static_cast<float>(window_vertical_pixels);
+  float scale = std::min(static_cast<float>(width) / picture_width,
+                         static_cast<float>(height) / picture_height);
+  float shown_width = picture_width * scale / static_cast<float>(width);
+  float shown_height = picture_height * scale / static_cast<float>(height);
+  sf::View view(sf::FloatRect(0, 0, picture_width, picture_height));
+  view.setViewport(
+      sf::FloatRect((1 - shown_width) / 2, (1 - shown_height) / 2, shown_width, shown_height));
+  p_window->setView(view);
+}
+
+Vector GraphicsManager::windowToPicture(int x, int y) const {
+  sf::IntRect shown = p_window ? p_window->getViewport(p_window->getView()) : sf::IntRect();
+  if (shown.width <= 0 || shown.height <= 0)
+    return Vector(static_cast<float>(x), static_cast<float>(y));
+  // Whole numbers throughout while the picture fills the window as made.
+  return Vector(static_cast<float>(x - shown.left) * static_cast<float>(window_horizontal_pixels) /
+                    static_cast<float>(shown.width),
+                static_cast<float>(y - shown.top) * static_cast<float>(window_vertical_pixels) /
+                    static_cast<float>(shown.height));
+}
 
 int GraphicsManager::getHorizontal() const { return window_horizontal_chars; }
 int GraphicsManager::getVertical() const { return window_vertical_chars; }

@@ -1,16 +1,18 @@
 // Owns the game window and draws the engine's character-cell picture into it:
 // every character is a coloured glyph on a cell-sized rectangle of the
-// window's background colour, placed by its position in the view.
+// window's background colour, placed by its position in the view. A frame's
+// characters are collected and drawn together when the frame is shown, or
+// before anything else is drawn on the window. However the window is
+// resized, the picture keeps its proportions, centred in the window.
 #pragma once
 
 #include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderWindow.hpp>
-#include <SFML/Graphics/Text.hpp>
 #include <memory>
 #include <string>
 
 #include "core/Manager.h"
+#include "presentation/CellBatch.h"
 #include "presentation/Color.h"
 #include "resources/Frame.h"
 #include "world/Vector.h"
@@ -53,8 +55,20 @@ class GraphicsManager : public Manager {
   /// Shows the finished picture and clears the window for the next one.
   int swapBuffers();
 
-  /// The window, null when there is none.
+  /// The window, null when there is none. The characters drawn so far go
+  /// on it first, so that whatever the caller draws comes after them.
   sf::RenderWindow* getWindow() const;
+
+  /// Fits the picture into a window resized to width by height pixels:
+  /// as large as it fits with its proportions kept, centred.
+  void fitWindow(unsigned width, unsigned height);
+
+  /// A pixel of the window as a pixel of the picture, which the window may
+  /// show larger or smaller; unchanged without a window.
+  Vector windowToPicture(int x, int y) const;
+
+  /// The characters drawn since the picture was last put on the window.
+  CellBatch& getBatch() const;
 
   /// Window size in character cells.
   int getHorizontal() const;
@@ -76,9 +90,8 @@ class GraphicsManager : public Manager {
   int window_vertical_pixels;
   int window_horizontal_chars;
   int window_vertical_chars;
-  std::unique_ptr<sf::RectangleShape> p_rectangle;
   sf::Color background_color;
-  std::unique_ptr<sf::Text> p_text;
+  mutable CellBatch batch;
 };
 
 /// Width of one character cell in pixels.

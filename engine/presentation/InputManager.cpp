@@ -40,8 +40,9 @@ const sf::Keyboard::Key HELD_KEYS[] = {
     sf::Keyboard::Num0,     sf::Keyboard::Backspace,
 };
 
+// Window pixels to cells, through the picture the window may show scaled.
 Vector toSpaces(int x, int y) {
-  return pixelsToSpaces(Vector(static_cast<float>(x), static_cast<float>(y)));
+  return pixelsToSpaces(GraphicsManager::getInstance().windowToPicture(x, y));
 }
 }  // namespace
 
@@ -100,6 +101,7 @@ void InputManager::getInput() {
     log.writeLog("InputManager::getInput(): GraphicsManager unexpectedly returned null window!");
     return;
   }
+  p_source->refresh();
 
   sf::Event event;
   while (p_source->pollEvent(event)) {
@@ -120,6 +122,9 @@ void InputManager::getInput() {
         break;
       case sf::Event::MouseButtonPressed:
         dispatchClick(event);
+        break;
+      case sf::Event::Resized:
+        GraphicsManager::getInstance().fitWindow(event.size.width, event.size.height);
         break;
       default:
         break;

@@ -1,6 +1,7 @@
 #include "presentation/InputSource.h"
 
 #include "presentation/GraphicsManager.h"
+#include "presentation/XInputState.h"
 
 namespace vt {
 
@@ -8,9 +9,18 @@ namespace {
 sf::RenderWindow* window() { return GraphicsManager::getInstance().getWindow(); }
 }  // namespace
 
+InputSource::InputSource() = default;
+
 InputSource::~InputSource() = default;
 
 bool InputSource::hasWindow() const { return window() != nullptr; }
+
+void InputSource::refresh() {
+  sf::RenderWindow* p_window = window();
+  if (!p_window) return;
+  if (!p_state) p_state = std::make_unique<XInputState>();
+  p_state->read(p_window->getSystemHandle());
+}
 
 bool InputSource::pollEvent(sf::Event& event) {
   sf::RenderWindow* p_window = window();
@@ -18,16 +28,15 @@ bool InputSource::pollEvent(sf::Event& event) {
 }
 
 bool InputSource::isKeyPressed(sf::Keyboard::Key key) const {
-  return sf::Keyboard::isKeyPressed(key);
+  return p_state && p_state->isKeyDown(key);
 }
 
 bool InputSource::isButtonPressed(sf::Mouse::Button button) const {
-  return sf::Mouse::isButtonPressed(button);
+  return p_state && p_state->isButtonDown(button);
 }
 
 sf::Vector2i InputSource::getMousePosition() const {
-  sf::RenderWindow* p_window = window();
-  return p_window ? sf::Mouse::getPosition(*p_window) : sf::Vector2i();
+  return p_state ? p_state->getPointer() : sf::Vector2i();
 }
 
 }  // namespace vt

@@ -103,6 +103,7 @@ void startPlainLog() {
 }
 
 sf::Image captureWindow(const sf::RenderWindow& window) {
+  vt::GraphicsManager::getInstance().getWindow();  // puts the characters drawn so far on it
   sf::Texture texture;
   EXPECT_TRUE(texture.create(window.getSize().x, window.getSize().y));
   texture.update(window);
