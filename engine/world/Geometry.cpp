@@ -16,11 +16,13 @@ Box getWorldBox(const Object* p_o, Vector where) {
 }
 
 Vector worldToView(Vector world_pos) {
-  return world_pos - WorldManager::getInstance().getView().getCorner();
+  const WorldManager& world = WorldManager::getInstance();
+  return world_pos - world.getView().getCorner() + world.getViewPlacement();
 }
 
 Vector viewToWorld(Vector view_pos) {
-  return view_pos + WorldManager::getInstance().getView().getCorner();
+  const WorldManager& world = WorldManager::getInstance();
+  return view_pos - world.getViewPlacement() + world.getView().getCorner();
 }
 
 Vector centreView(Box view, Box boundary, Vector target) {

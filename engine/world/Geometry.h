@@ -29,10 +29,11 @@ inline bool boxIntersectsBox(Box a, Box b) {
          overlaps(a.getCorner().getY(), a.getVertical(), b.getCorner().getY(), b.getVertical());
 }
 
-/// A world position relative to the world manager's view.
+/// A world position as a window cell: relative to the world manager's
+/// view, which is drawn at its placement in the window.
 Vector worldToView(Vector world_pos);
 
-/// A view position back in world coordinates.
+/// A window cell back in world coordinates.
 Vector viewToWorld(Vector view_pos);
 
 /// The view's corner that centres target, clamped into a world from (0, 0).

@@ -46,6 +46,7 @@ int WorldManager::startUp() {
   boundary = Box();
   view = Box();
   view_slack = Vector();
+  view_placement = Vector();
   p_view_following = nullptr;
   Manager::startUp();
   LogManager::getInstance().writeLog(5, "WorldManager::startUp(): successfully started.");
@@ -196,6 +197,10 @@ void WorldManager::setView(Box new_view) { view = new_view; }
 Box WorldManager::getView() const { return view; }
 void WorldManager::setViewSlack(Vector new_view_slack) { view_slack = new_view_slack; }
 Vector WorldManager::getViewSlack() const { return view_slack; }
+void WorldManager::setViewPlacement(Vector new_view_placement) {
+  view_placement = new_view_placement;
+}
+Vector WorldManager::getViewPlacement() const { return view_placement; }
 
 int WorldManager::setViewFollowing(Object* p_new_view_following) {
   if (!p_new_view_following) {

@@ -64,6 +64,10 @@ class WorldManager : public Manager {
   Box getView() const;
   void setViewSlack(Vector new_view_slack);
   Vector getViewSlack() const;
+  /// The window cell where the view's top-left corner is drawn, (0, 0)
+  /// unless a game leaves room around the view, say for its displays.
+  void setViewPlacement(Vector new_view_placement);
+  Vector getViewPlacement() const;
 
   /// Centres the view on an active object and keeps it in view as it moves;
   /// none stops following. -1 for an object not active in the world.
@@ -89,6 +93,7 @@ class WorldManager : public Manager {
   Box boundary;
   Box view;
   Vector view_slack;
+  Vector view_placement;
 };
 
 }  // namespace vt
