@@ -1,5 +1,6 @@
 #include "core/Config.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -30,6 +31,7 @@ void Config::reset() {
   font_file = "vt-font.ttf";
   logfile = "vantle.log";
   random_seed = 0;
+  log_size_limit = LOG_SIZE_LIMIT_DEFAULT;
   config_text.clear();
 }
 
@@ -61,6 +63,8 @@ std::string Config::getLogFile() const { return logfile; }
 void Config::setLogFile(std::string file) { logfile = std::move(file); }
 int Config::getRandomSeed() const { return random_seed; }
 void Config::setRandomSeed(int seed) { random_seed = seed; }
+int Config::getLogSizeLimit() const { return log_size_limit; }
+void Config::setLogSizeLimit(int bytes) { log_size_limit = bytes; }
 std::string Config::getConfigText() const { return config_text; }
 void Config::setConfigText(std::string text) { config_text = std::move(text); }
 
@@ -113,7 +117,14 @@ void refuse(const char* what, const std::string& value) {
 
 // In the order the keys are looked up.
 const ConfigKey CONFIG_KEYS[] = {
-    {"frame_time", [](Config& c, const std::string& v) { c.setFrameTime(readInt(v)); }},
+    {"frame_time",
+     [](Config& c, const std::string& v) {
+       // A longer frame would hold the program asleep past any signal or key.
+       if (readInt(v) > MAX_FRAME_TIME)
+         refuse("frame time", v);
+       else
+         c.setFrameTime(readInt(v));
+     }},
     {"font_scale",
      [](Config& c, const std::string& v) {
        // An infinite or NaN scale would give no glyphs.
@@ -124,9 +135,19 @@ const ConfigKey CONFIG_KEYS[] = {
          refuse("font scale", v);
      }},
     {"window_horizontal_pixels",
-     [](Config& c, const std::string& v) { c.setWindowHorizontalPixels(readInt(v)); }},
+     [](Config& c, const std::string& v) {
+       if (readInt(v) > MAX_WINDOW_PIXELS)
+         refuse("window horizontal pixels", v);
+       else
+         c.setWindowHorizontalPixels(readInt(v));
+     }},
     {"window_vertical_pixels",
-     [](Config& c, const std::string& v) { c.setWindowVerticalPixels(readInt(v)); }},
+     [](Config& c, const std::string& v) {
+       if (readInt(v) > MAX_WINDOW_PIXELS)
+         refuse("window vertical pixels", v);
+       else
+         c.setWindowVerticalPixels(readInt(v));
+     }},
     {"window_horizontal_chars",
      [](Config& c, const std::string& v) { c.setWindowHorizontalChars(readInt(v)); }},
     {"window_vertical_chars",
@@ -154,7 +175,24 @@ const ConfigKey CONFIG_KEYS[] = {
     {"font_file", [](Config& c, const std::string& v) { c.setFontFile(v); }},
     {"logfile", [](Config& c, const std::string& v) { c.setLogFile(v); }},
     {"random_seed", [](Config& c, const std::string& v) { c.setRandomSeed(readInt(v)); }},
+    {"log_size_limit",
+     [](Config& c, const std::string& v) {
+       if (readInt(v) <= 0)
+         refuse("log size limit", v);
+       else
+         c.setLogSizeLimit(readInt(v));
+     }},
 };
+
+// The glyph size the settings give, as the graphics manager will compute it.
+float glyphPixels(const Config& c) {
+  if (c.getWindowHorizontalChars() <= 0 || c.getWindowVerticalChars() <= 0) return 0;
+  float width = static_cast<float>(c.getWindowHorizontalPixels()) /
+                static_cast<float>(c.getWindowHorizontalChars());
+  float height = static_cast<float>(c.getWindowVerticalPixels()) /
+                 static_cast<float>(c.getWindowVerticalChars());
+  return c.getFontScale() * std::min(width, height);
+}
 
 }  // namespace
 
@@ -164,9 +202,18 @@ void loadConfig(std::string text) {
   // An empty text parses nothing, so it must not be looked up in an older parse.
   if (text.empty()) return;
   match(text, "");
+  float previous_scale = config.getFontScale();
+  std::string scale_text;
   for (const ConfigKey& entry : CONFIG_KEYS) {
     std::string value = readItem(entry.key);
-    if (!value.empty()) entry.apply(config, value);
+    if (value.empty()) continue;
+    entry.apply(config, value);
+    if (std::string(entry.key) == "font_scale") scale_text = value;
+  }
+  // The scale is judged once the window's sizes are known too.
+  if (!scale_text.empty() && glyphPixels(config) > MAX_GLYPH_PIXELS) {
+    config.setFontScale(previous_scale);
+    refuse("font scale", scale_text);
   }
 }
 

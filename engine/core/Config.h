@@ -11,6 +11,16 @@ namespace vt {
 /// Name of the configuration file in the working directory.
 const std::string CONFIG_FILENAME = "vt-config.txt";
 
+/// The largest frame time, window side in pixels and glyph in pixels a
+/// configuration may ask for: beyond them a frame would never end, or a
+/// window or its glyphs would exhaust the machine.
+const int MAX_FRAME_TIME = 10000;
+const int MAX_WINDOW_PIXELS = 16384;
+const float MAX_GLYPH_PIXELS = 512;
+
+/// Default for the log's size before it is moved aside: 64 MiB.
+const int LOG_SIZE_LIMIT_DEFAULT = 64 << 20;
+
 /// SFML style flags: title bar plus close button, and full screen.
 const int WINDOW_STYLE_DEFAULT = 5;
 const int WINDOW_STYLE_FULLSCREEN = 8;
@@ -49,6 +59,9 @@ class Config {
   void setLogFile(std::string file);
   int getRandomSeed() const;
   void setRandomSeed(int seed);
+  /// Bytes a log file may hold before it is moved aside for a new one.
+  int getLogSizeLimit() const;
+  void setLogSizeLimit(int bytes);
   std::string getConfigText() const;
   void setConfigText(std::string text);
 
@@ -72,6 +85,7 @@ class Config {
   std::string font_file;
   std::string logfile;
   int random_seed;
+  int log_size_limit;
   std::string config_text;
 };
 

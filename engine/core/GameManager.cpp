@@ -58,6 +58,7 @@ int GameManager::startUp() {
   log.writeLog(10, "GameManager()::startUp(): seed is %d", seed);
   srand(static_cast<unsigned>(seed));
 
+  catchStopSignals();
   if (timeBeginPeriod(1) == TIMER_CANNOT_ACCEPT)
     log.writeLog(1, "GameManager()::startUp(): Warning!  timeBeginPeriod() cannot accept 1 msec.");
 
@@ -107,7 +108,7 @@ void GameManager::run() {
   game_over = false;
   setStepCount(0);
   Clock clock;
-  while (!game_over) {
+  while (!game_over && !stopSignalled()) {
     clock.delta();
     doFrame();
     pacer.pace(clock.split(), [&clock](int milliseconds) {
@@ -118,6 +119,17 @@ void GameManager::run() {
     setStepCount(step_count + 1);
   }
   log.writeLog(1, "GameManager::run(): end of game loop");
+}
+
+bool GameManager::stopSignalled() {
+  int signal = getStopSignal();
+  if (signal == 0) return false;
+  // Once noted, every later loop of the program ends at once too.
+  if (!game_over)
+    LogManager::getInstance().writeLog("GameManager::run(): Signal %d received. Setting game over.",
+                                       signal);
+  game_over = true;
+  return true;
 }
 
 void GameManager::runFrame() {

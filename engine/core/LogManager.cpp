@@ -6,18 +6,11 @@
 namespace vt {
 
 LogManager::LogManager()
-    : p_f(nullptr),
-      log_level(0),
-      do_flush(false),
-      log_time_string(true),
-      log_step_count(true),
-      step_count(0) {
+    : log_level(0), do_flush(false), log_time_string(true), log_step_count(true), step_count(0) {
   setType("LogManager");
 }
 
-LogManager::~LogManager() {
-  if (p_f) fclose(p_f);
-}
+LogManager::~LogManager() = default;
 
 LogManager& LogManager::getInstance() {
   static LogManager instance;
@@ -30,11 +23,13 @@ int LogManager::startUp() {
     return -1;
   }
   std::string name = Config::getInstance().getLogFile();
-  p_f = fopen(name.c_str(), "w");
-  if (!p_f) {
+  if (!file.open(name)) {
     writeLog("LogManager::startup(): Warning! Unable to open file '%s'.\n", name.c_str());
     return -1;
   }
+  if (file.getName() != name)
+    fprintf(stderr, "LogManager::startup(): '%s' is held by another program; logging to '%s'.\n",
+            name.c_str(), file.getName().c_str());
   Manager::startUp();
   writeLog(1, "LogManager::startUp(): successfully started.");
   return 0;
@@ -43,10 +38,7 @@ int LogManager::startUp() {
 void LogManager::shutDown() {
   Manager::shutDown();
   writeLog(1, "LogManager::shutDown(): successfully stopped.");
-  if (p_f) {
-    fclose(p_f);
-    p_f = nullptr;
-  }
+  file.close();
 }
 
 int LogManager::writeLog(const char* fmt, ...) {
@@ -67,7 +59,7 @@ int LogManager::writeLog(int level, const char* fmt, ...) {
 }
 
 int LogManager::writeLine(const char* fmt, va_list args) {
-  FILE* stream = p_f ? p_f : stderr;
+  FILE* stream = file.getStream() ? file.getStream() : stderr;
   bool failed = false;
   int count = 0;
   auto add = [&](int written) {
@@ -81,6 +73,9 @@ int LogManager::writeLine(const char* fmt, va_list args) {
   add(vfprintf(stream, fmt, args));
   add(fprintf(stream, "\n"));
   if (do_flush && fflush(stream) != 0) failed = true;
+  if (stream != stderr && file.account(count, Config::getInstance().getLogSizeLimit()))
+    writeLog("LogManager::writeLog(): Log file full; the lines before this one are in '%s.1'.",
+             file.getName().c_str());
   return failed ? -1 : count;
 }
 
@@ -88,7 +83,10 @@ void LogManager::setLogLevel(int new_log_level) { log_level = new_log_level; }
 
 int LogManager::getLogLevel() const { return log_level; }
 
-void LogManager::setFlush(bool new_do_flush) { do_flush = new_do_flush; }
+void LogManager::setFlush(bool new_do_flush) {
+  do_flush = new_do_flush;
+  if (do_flush && file.getStream()) fflush(file.getStream());
+}
 
 void LogManager::setLogTimeString(bool new_log_time_string) {
   log_time_string = new_log_time_string;

@@ -1,11 +1,13 @@
 // The engine's diagnostic channel: one log file, each line prefixed with the
 // local time and the game loop's frame number. Lines written while the file
-// is not open go to standard error in the same format.
+// is not open go to standard error in the same format. The file is bounded:
+// past the configured size it is moved aside and a new one begun.
 #pragma once
 
 #include <cstdarg>
 #include <cstdio>
 
+#include "core/LogFile.h"
 #include "core/Manager.h"
 
 #define VT_PRINTF(fmt, args) __attribute__((format(printf, fmt, args)))
@@ -18,7 +20,8 @@ class LogManager : public Manager {
 
   ~LogManager() override;
 
-  /// Opens the configured log file, truncating it.
+  /// Opens the configured log file, truncating it; when another live
+  /// program holds that file, a file of its own, said on standard error.
   int startUp() override;
 
   /// Writes the last line and closes the file.
@@ -32,6 +35,7 @@ class LogManager : public Manager {
 
   void setLogLevel(int new_log_level);
   int getLogLevel() const;
+  /// Turning flushing on also flushes what is buffered.
   void setFlush(bool do_flush = true);
   void setLogTimeString(bool log_time_string = true);
   void setLogStepCount(bool log_step_count = true);
@@ -43,7 +47,7 @@ class LogManager : public Manager {
   LogManager();
   int writeLine(const char* fmt, va_list args);
 
-  FILE* p_f;
+  LogFile file;
   int log_level;
   bool do_flush;
   bool log_time_string;

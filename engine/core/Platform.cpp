@@ -3,7 +3,9 @@
 #include <sys/time.h>
 
 #include <cerrno>
+#include <csignal>
 #include <ctime>
+#include <initializer_list>
 
 namespace vt {
 
@@ -15,13 +17,33 @@ unsigned timeEndPeriod(unsigned milliseconds) {
   return milliseconds == 0 ? TIMER_CANNOT_ACCEPT : 0;
 }
 
+namespace {
+volatile std::sig_atomic_t stop_signal = 0;
+
+void noteStop(int signal) {
+  // The first asks for an orderly stop; the handler is then the default
+  // again, so a second ends the program at once.
+  stop_signal = signal;
+}
+}  // namespace
+
 void sleepMilliseconds(int milliseconds) {
   if (milliseconds <= 0) return;
   timespec wait{milliseconds / 1000, (milliseconds % 1000) * 1000000L};
-  // Resume after signals so the whole interval is slept.
-  while (nanosleep(&wait, &wait) == -1 && errno == EINTR) {
+  // Other signals resume the sleep, so that the whole interval is slept.
+  while (nanosleep(&wait, &wait) == -1 && errno == EINTR && stop_signal == 0) {
   }
 }
+
+void catchStopSignals() {
+  struct sigaction action {};
+  action.sa_handler = noteStop;
+  action.sa_flags = SA_RESETHAND;
+  sigemptyset(&action.sa_mask);
+  for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+int getStopSignal() { return stop_signal; }
 
 SystemTime getSystemTime() {
   timespec now{};

@@ -1,5 +1,6 @@
 // Platform services the engine needs from the operating system: timer
-// resolution, millisecond sleeps and the UTC wall clock.
+// resolution, millisecond sleeps, the UTC wall clock and the signals that
+// ask a program to stop.
 #pragma once
 
 namespace vt {
@@ -21,8 +22,16 @@ unsigned timeBeginPeriod(unsigned milliseconds);
 /// Releases a resolution asked for with timeBeginPeriod.
 unsigned timeEndPeriod(unsigned milliseconds);
 
-/// Suspends the calling thread for the given number of milliseconds.
+/// Suspends the calling thread for the given number of milliseconds, or
+/// until a stop signal arrives.
 void sleepMilliseconds(int milliseconds);
+
+/// From now on SIGINT, SIGTERM and SIGHUP are noted instead of ending the
+/// program at once, so that it can stop in good order; a second one ends it.
+void catchStopSignals();
+
+/// The first stop signal noted, 0 while there is none.
+int getStopSignal();
 
 /// Current UTC time.
 SystemTime getSystemTime();

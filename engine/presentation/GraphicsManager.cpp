@@ -11,6 +11,23 @@
 
 namespace vt {
 
+namespace {
+// How far past the window's edges a character may stand and still show:
+// its glyph and background reach a little beyond its cell.
+const float SHOWN_MARGIN = 2;
+
+// The indexes of count characters in a line from origin (in window cells)
+// that can show in a window of cells; false when none can.
+bool shownRange(float origin, long count, int cells, long& first, long& last) {
+  float low = -SHOWN_MARGIN - origin;
+  float high = static_cast<float>(cells) + SHOWN_MARGIN - origin;
+  if (!(low < high) || !(high > 0) || !(low < static_cast<float>(count))) return false;
+  first = low < 0 ? 0 : static_cast<long>(low);
+  last = high >= static_cast<float>(count) ? count - 1 : static_cast<long>(high);
+  return first <= last;
+}
+}  // namespace
+
 GraphicsManager::GraphicsManager()
     : window_horizontal_pixels(0),
       window_vertical_pixels(0),
@@ -139,8 +156,15 @@ int GraphicsManager::drawString(Vector world_pos, std::string str, Justification
     default:
       break;
   }
-  for (std::string::size_type i = 0; i < str.size(); i++)
-    drawCh(Vector(start_x + static_cast<float>(i), world_pos.getY()), str[i], color);
+  // Only the characters the window can show cost anything.
+  Vector origin = worldToView(Vector(start_x, world_pos.getY()));
+  long first, last, row, unused;
+  if (!shownRange(origin.getX(), static_cast<long>(str.size()), getHorizontal(), first, last) ||
+      !shownRange(origin.getY(), 1, getVertical(), row, unused))
+    return 0;
+  for (long i = first; i <= last; i++)
+    drawCh(Vector(start_x + static_cast<float>(i), world_pos.getY()),
+           str[static_cast<std::size_t>(i)], color);
   return 0;
 }
 
@@ -150,15 +174,22 @@ int GraphicsManager::drawFrame(Vector world_pos, Frame frame, bool centered, Col
     LogManager::getInstance().writeLog("%s not started!", getType().c_str());
     return -1;
   }
-  const std::string str = frame.getString();
+  const std::string& str = frame.getString();
   if (str.empty()) return -1;
 
   int width = frame.getWidth();
   int height = frame.getHeight();
   int x_offset = centered ? width / 2 : 0;
   int y_offset = centered ? height / 2 : 0;
-  for (int y = 0; y < height; y++) {
-    for (int x = 0; x < width; x++) {
+  // Only the rows and columns the window can show cost anything.
+  Vector origin = worldToView(Vector(world_pos.getX() - static_cast<float>(x_offset),
+                                     world_pos.getY() - static_cast<float>(y_offset)));
+  long first_x, last_x, first_y, last_y;
+  if (!shownRange(origin.getX(), width, getHorizontal(), first_x, last_x) ||
+      !shownRange(origin.getY(), height, getVertical(), first_y, last_y))
+    return 0;
+  for (long y = first_y; y <= last_y; y++) {
+    for (long x = first_x; x <= last_x; x++) {
       std::string::size_type index = static_cast<std::string::size_type>(y * width + x);
       // A frame whose string is shorter than its size draws what it has.
       if (index >= str.size()) return 0;
@@ -236,8 +267,9 @@ float charHeight() {
 unsigned glyphSize() {
   float size = Config::getInstance().getFontScale() * std::min(charWidth(), charHeight());
   // Also false for NaN, before the sizes are known.
-  if (!(size >= 0 && size < 65536)) return 0;
-  return static_cast<unsigned>(size);
+  if (!(size >= 0)) return 0;
+  // Glyphs larger than that would only exhaust memory.
+  return static_cast<unsigned>(std::min(size, MAX_GLYPH_PIXELS));
 }
 
 Vector spacesToPixels(Vector spaces) {

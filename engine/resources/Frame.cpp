@@ -9,6 +9,6 @@ Frame::Frame(int new_width, int new_height, std::string new_frame_str)
 
 int Frame::getWidth() const { return width; }
 int Frame::getHeight() const { return height; }
-std::string Frame::getString() const { return frame_str; }
+const std::string& Frame::getString() const { return frame_str; }
 
 }  // namespace vt

@@ -13,7 +13,7 @@ class Frame {
 
   int getWidth() const;
   int getHeight() const;
-  std::string getString() const;
+  const std::string& getString() const;
 
  private:
   int width;

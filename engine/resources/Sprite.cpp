@@ -40,8 +40,9 @@ int Sprite::addFrame(Frame new_frame) {
   return 0;
 }
 
-Frame Sprite::getFrame(int index) const {
-  if (index < 0 || index >= frame_count) return Frame();
+const Frame& Sprite::getFrame(int index) const {
+  static const Frame none;
+  if (index < 0 || index >= frame_count) return none;
   return frame[index];
 }
 

@@ -37,7 +37,7 @@ class Sprite {
   int addFrame(Frame new_frame);
 
   /// The frame at index, or an empty frame outside 0 to frame count - 1.
-  Frame getFrame(int index) const;
+  const Frame& getFrame(int index) const;
 
  private:
   int width;

@@ -1,5 +1,7 @@
 #include "world/Object.h"
 
+#include <cmath>
+
 #include "core/EventKeyboard.h"
 #include "core/EventMouse.h"
 #include "core/EventPath.h"
@@ -25,6 +27,8 @@ Manager& managerFor(const std::string& event_type) {
 }
 
 SceneGraph& sceneGraph() { return WorldManager::getInstance().getSceneGraph(); }
+
+bool isFinite(Vector v) { return std::isfinite(v.getX()) && std::isfinite(v.getY()); }
 }  // namespace
 
 Object::Object()
@@ -59,9 +63,18 @@ Object::~Object() {
 }
 
 void Object::setPosition(Vector new_position) {
+  if (!takesFinite(isFinite(new_position), "setPosition")) return;
   position = new_position;
   setModified(POSITION);
   worldBoxChanged();
+}
+
+bool Object::takesFinite(bool finite, const char* setter) const {
+  if (finite) return true;
+  LogManager::getInstance().writeLog(
+      "Object::%s(): Object %d (%s), a value that is not finite.  Ignored.", setter, id,
+      type.c_str());
+  return false;
 }
 
 void Object::worldBoxChanged() {
@@ -153,6 +166,7 @@ Vector Object::getPosition() const { return position; }
 Vector Object::getDirection() const { return direction; }
 
 void Object::setDirection(Vector new_direction) {
+  if (!takesFinite(isFinite(new_direction), "setDirection")) return;
   direction = new_direction;
   setModified(DIRECTION);
 }
@@ -160,6 +174,7 @@ void Object::setDirection(Vector new_direction) {
 float Object::getSpeed() const { return speed; }
 
 void Object::setSpeed(float new_speed) {
+  if (!takesFinite(std::isfinite(new_speed), "setSpeed")) return;
   speed = new_speed;
   setModified(SPEED);
 }
@@ -167,6 +182,7 @@ void Object::setSpeed(float new_speed) {
 Vector Object::getAcceleration() const { return acceleration; }
 
 void Object::setAcceleration(Vector new_acceleration) {
+  if (!takesFinite(isFinite(new_acceleration), "setAcceleration")) return;
   acceleration = new_acceleration;
   setModified(ACCELERATION);
 }
@@ -178,7 +194,9 @@ Vector Object::getVelocity() const {
 }
 
 void Object::setVelocity(Vector v) {
-  speed = v.getMagnitude();
+  float magnitude = v.getMagnitude();
+  if (!takesFinite(isFinite(v) && std::isfinite(magnitude), "setVelocity")) return;
+  speed = magnitude;
   direction = speed > 0 ? Vector(v.getX() / speed, v.getY() / speed) : v;
   setModified(SPEED);
   setModified(DIRECTION);
@@ -197,7 +215,7 @@ void Object::moveTo(Vector target) {
   v.normalize();
   log.writeLog("\t normalized (%.2f, %.2f)", static_cast<double>(v.getX()),
                static_cast<double>(v.getY()));
-  direction = v;
+  if (takesFinite(isFinite(v), "moveTo")) direction = v;
   log.writeLog("Object::moveTo(after): (%.2f, %.2f), speed %.2f, dir (%.2f, %.2f)",
                static_cast<double>(target.getX()), static_cast<double>(target.getY()),
                static_cast<double>(speed), static_cast<double>(direction.getX()),

@@ -65,7 +65,9 @@ class Object {
   /// Unregisters every interest and leaves the world.
   virtual ~Object();
 
-  /// Places the object without any collision check.
+  /// Places the object without any collision check. This and the setters
+  /// of direction, speed, acceleration and velocity refuse values that are
+  /// not finite, with a message, keeping the old ones.
   virtual void setPosition(Vector new_position);
 
   /// 1 if the event was handled, 0 if not. The base handles path events.
@@ -172,6 +174,9 @@ class Object {
   int handlePathEvent(const EventPath* p_e);
   /// Tells the world's collision index that the world box changed.
   void worldBoxChanged();
+  /// Whether a setter may take its value: one that is not finite is
+  /// refused, with a message, so that positions and motions stay finite.
+  bool takesFinite(bool finite, const char* setter) const;
   /// Unregisters and deletes the pending search, if any.
   void dropPathFind();
 

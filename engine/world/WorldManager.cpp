@@ -1,5 +1,7 @@
 #include "world/WorldManager.h"
 
+#include <cmath>
+
 #include "core/EventCollision.h"
 #include "core/EventKeyboard.h"
 #include "core/EventMouse.h"
@@ -103,6 +105,8 @@ int WorldManager::markForDelete(Object* p_o) {
   return 0;
 }
 
+bool WorldManager::isMarkedForDelete(const Object* p_o) const { return marked.count(p_o) != 0; }
+
 void WorldManager::update() {
   ObjectSnapshot active(scene_graph.activeObjects());
   for (int i = 0; i < active.getCount(); i++) {
@@ -153,6 +157,12 @@ Object* WorldManager::getHardCollision(const Object* p_o, Vector where) const {
 }
 
 int WorldManager::moveObject(Object* p_o, Vector where) {
+  if (!std::isfinite(where.getX()) || !std::isfinite(where.getY())) {
+    LogManager::getInstance().writeLog(
+        "WorldManager::moveObject(): Object %d (%s), a position that is not finite.  Ignored.",
+        p_o->getId(), p_o->getType().c_str());
+    return -1;
+  }
   int id = p_o->getId();
   unsigned long destroyed = destroyedObjectCount();
   // While nothing is destroyed, nothing needs looking up.

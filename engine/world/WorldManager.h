@@ -40,6 +40,9 @@ class WorldManager : public Manager {
   /// Has the object deleted at the end of the next update; 0 or -1.
   int markForDelete(Object* p_o);
 
+  /// Whether the object waits to be deleted at the end of an update.
+  bool isMarkedForDelete(const Object* p_o) const;
+
   /// Moves, path-steers and accelerates the active objects, then deletes
   /// the ones marked for deletion.
   void update();

@@ -29,9 +29,11 @@ int saveArena(const std::string& filename) {
     return -1;
   }
   int count = 0;
-  vt::ObjectList objects = vt::WorldManager::getInstance().getAllObjects();
+  // Inactive ones too: they are part of the arena as much as the others.
+  vt::ObjectList objects = vt::WorldManager::getInstance().getAllObjects(true);
   for (vt::ObjectListIterator it(&objects); !it.isDone(); it.next())
-    if (isSaved(it.currentObject())) {
+    if (isSaved(it.currentObject()) &&
+        !vt::WorldManager::getInstance().isMarkedForDelete(it.currentObject())) {
       file << it.currentObject()->serialize(true) << '\n';
       count++;
     }
@@ -46,6 +48,22 @@ int saveArena(const std::string& filename) {
   return count;
 }
 
+namespace {
+
+// Why a line of a saved arena cannot be loaded; empty when it can.
+std::string fault(const std::string& line) {
+  std::string type = vt::match(line, "type");
+  if (type != "Walker" && type != "Target") return "holds no walker or target";
+  // A box without extent never meets the cells of a path.
+  for (const char* key : {"box-horizontal", "box-vertical"}) {
+    std::string extent = vt::readItem(key);
+    if (!extent.empty() && !(vt::readFloat(extent) > 0)) return "has a box without extent";
+  }
+  return "";
+}
+
+}  // namespace
+
 int loadArena(const std::string& filename) {
   vt::LogManager& log = vt::LogManager::getInstance();
   std::ifstream file(filename);
@@ -53,23 +71,30 @@ int loadArena(const std::string& filename) {
     log.writeLog("loadArena(): Cannot read '%s'.", filename.c_str());
     return -1;
   }
+  // The whole file is checked before the arena changes at all.
   std::vector<std::string> lines;
+  int walkers = 0, number = 0;
   for (std::string line; std::getline(file, line);) {
-    std::string type = vt::match(line, "type");
-    if (type == "Walker" || type == "Target")
-      lines.push_back(line);
-    else if (!line.empty())
-      log.writeLog("loadArena(): Skipping a line of type '%s'.", type.c_str());
+    number++;
+    if (line.empty()) continue;
+    std::string why = fault(line);
+    if (!why.empty()) {
+      log.writeLog("loadArena(): Line %d of '%s' %s.  Nothing loaded.", number, filename.c_str(),
+                   why.c_str());
+      return -1;
+    }
+    walkers += vt::match(line, "type") == "Walker";
+    lines.push_back(line);
   }
-  if (lines.empty()) {
-    log.writeLog("loadArena(): No walker or target in '%s'.", filename.c_str());
+  if (walkers == 0) {
+    log.writeLog("loadArena(): No walker in '%s'.  Nothing loaded.", filename.c_str());
     return -1;
   }
 
   // The old objects leave at the end of the next update; until then they
   // are inactive, so that nothing counts, draws or collides with them.
   vt::WorldManager& world = vt::WorldManager::getInstance();
-  vt::ObjectList objects = world.getAllObjects();
+  vt::ObjectList objects = world.getAllObjects(true);
   for (vt::ObjectListIterator it(&objects); !it.isDone(); it.next())
     if (isSaved(it.currentObject())) {
       it.currentObject()->setActive(false);

@@ -8,14 +8,16 @@
 /// The file the arena's S and L keys use.
 const std::string ARENA_FILE = "arena.txt";
 
-/// Writes every walker and target; the number of lines written, or -1 when
-/// the file cannot be written (an earlier save is then kept as it was).
+/// Writes every walker and target, inactive ones too; the number of lines
+/// written, or -1 when the file cannot be written (an earlier save is then
+/// kept as it was).
 int saveArena(const std::string& filename);
 
 /// Replaces the walkers and targets by those of the file and sends the
 /// walkers that were on their way off again; the number of objects made, or
-/// -1, leaving the arena as it was, when the file cannot be read or holds
-/// no walker or target.
+/// -1, leaving the arena as it was, when the file cannot be read, holds no
+/// walker, or has a line that is no walker or target or gives a box
+/// without extent.
 int loadArena(const std::string& filename);
 
 /// A serialized line without its "id" item. Loaded objects keep the ids

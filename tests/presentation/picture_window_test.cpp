@@ -117,3 +117,15 @@ TEST_F(PictureWindowTest, AResizedWindowLetterboxesThePictureAndClicksFindTheirC
     for (int x = 512 + 64; x < 512 + 77; x++) lit += image.getPixel(x, y).r > 96;
   EXPECT_GT(lit, 20);
 }
+
+TEST_F(PictureWindowTest, OnlyTheCharactersTheWindowShowsCostAnything) {
+  // 80 x 24 cells: a 2000 x 2000 frame or a million-character string adds
+  // no more characters than the window's cells and a margin.
+  graphics().drawFrame(Vector(-500, -500), vt::Frame(2000, 2000, std::string(4000000, '#')), false,
+                       vt::WHITE, '\0');
+  EXPECT_LE(graphics().getBatch().getCount(), 85u * 29u);
+  graphics().getBatch().take();
+  graphics().drawString(Vector(5, 5), std::string(1000000, '#'), vt::CENTER_JUSTIFIED, vt::WHITE);
+  EXPECT_LE(graphics().getBatch().getCount(), 85u);
+  EXPECT_GE(graphics().getBatch().getCount(), 80u);
+}
