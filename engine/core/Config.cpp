@@ -115,15 +115,21 @@ void refuse(const char* what, const std::string& value) {
   LogManager::getInstance().writeLog("loadConfig(): Unsupported %s '%s'", what, value.c_str());
 }
 
+// An integer setting up to limit is taken, a larger one refused.
+void setAtMost(Config& c, const std::string& v, int limit, const char* what,
+               void (Config::*set)(int)) {
+  if (readInt(v) > limit)
+    refuse(what, v);
+  else
+    (c.*set)(readInt(v));
+}
+
 // In the order the keys are looked up.
 const ConfigKey CONFIG_KEYS[] = {
+    // A longer frame would hold the program asleep past any signal or key.
     {"frame_time",
      [](Config& c, const std::string& v) {
-       // A longer frame would hold the program asleep past any signal or key.
-       if (readInt(v) > MAX_FRAME_TIME)
-         refuse("frame time", v);
-       else
-         c.setFrameTime(readInt(v));
+       setAtMost(c, v, MAX_FRAME_TIME, "frame time", &Config::setFrameTime);
      }},
     {"font_scale",
      [](Config& c, const std::string& v) {
@@ -136,17 +142,13 @@ const ConfigKey CONFIG_KEYS[] = {
      }},
     {"window_horizontal_pixels",
      [](Config& c, const std::string& v) {
-       if (readInt(v) > MAX_WINDOW_PIXELS)
-         refuse("window horizontal pixels", v);
-       else
-         c.setWindowHorizontalPixels(readInt(v));
+       setAtMost(c, v, MAX_WINDOW_PIXELS, "window horizontal pixels",
+                 &Config::setWindowHorizontalPixels);
      }},
     {"window_vertical_pixels",
      [](Config& c, const std::string& v) {
-       if (readInt(v) > MAX_WINDOW_PIXELS)
-         refuse("window vertical pixels", v);
-       else
-         c.setWindowVerticalPixels(readInt(v));
+       setAtMost(c, v, MAX_WINDOW_PIXELS, "window vertical pixels",
+                 &Config::setWindowVerticalPixels);
      }},
     {"window_horizontal_chars",
      [](Config& c, const std::string& v) { c.setWindowHorizontalChars(readInt(v)); }},
