@@ -3,10 +3,47 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "../world/WorldTestSupport.h"
 
 namespace path_test {
+
+/// Makes the world as large as the map, with a "Wall" on each cell marked
+/// '#' (HARD), 's' (SOFT) or '~' (SPECTRAL), other cells free; the walls,
+/// deleted with the world.
+inline std::vector<vt::Object*> build(const std::vector<std::string>& map) {
+  vt::WorldManager::getInstance().setBoundary(
+      vt::Box(vt::Vector(), static_cast<float>(map[0].size()), static_cast<float>(map.size())));
+  std::vector<vt::Object*> walls;
+  for (size_t y = 0; y < map.size(); y++)
+    for (size_t x = 0; x < map[y].size(); x++) {
+      if (std::string("#s~").find(map[y][x]) == std::string::npos) continue;
+      walls.push_back(new vt::Object);
+      walls.back()->setType("Wall");
+      walls.back()->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
+      walls.back()->setSolidness(map[y][x] == '#'   ? vt::HARD
+                                 : map[y][x] == 's' ? vt::SOFT
+                                                    : vt::SPECTRAL);
+    }
+  return walls;
+}
+
+/// Advances a search until it ends; answers FOUND or NOT_FOUND.
+inline int finish(vt::PathFind& search) {
+  int status = vt::INCOMPLETE;
+  while (status == vt::INCOMPLETE) status = search.cycleOnce();
+  return status;
+}
+
+/// "(x,y) " per node, as the log writes paths.
+inline std::string text(const vt::Path& path) {
+  std::string out;
+  for (int i = 0; i < path.getNodeCount(); i++)
+    out += "(" + vt::toString(path.getNode(i).getX()) + "," + vt::toString(path.getNode(i).getY()) +
+           ") ";
+  return out;
+}
 
 class PathTest : public world_test::WorldTest {
  protected:
@@ -21,39 +58,6 @@ class PathTest : public world_test::WorldTest {
   }
 
   static vt::PathManager& paths() { return vt::PathManager::getInstance(); }
-
-  /// A "Wall" at cell (x, y), deleted with the world.
-  static vt::Object* wall(int x, int y, vt::Solidness solidness = vt::HARD) {
-    vt::Object* p_wall = new vt::Object;
-    p_wall->setType("Wall");
-    p_wall->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
-    p_wall->setSolidness(solidness);
-    return p_wall;
-  }
-
-  /// Walls on the 3 by 3 ring around (x, y) in a 7 by 7 world.
-  static void enclose(int x, int y) {
-    world().setBoundary(vt::Box(vt::Vector(), 7, 7));
-    for (int dx = -1; dx <= 1; dx++)
-      for (int dy = -1; dy <= 1; dy++)
-        if (dx || dy) wall(x + dx, y + dy);
-  }
-
-  /// Advances a search until it ends; answers FOUND or NOT_FOUND.
-  static int finish(vt::PathFind& search) {
-    int status = vt::INCOMPLETE;
-    while (status == vt::INCOMPLETE) status = search.cycleOnce();
-    return status;
-  }
-
-  /// "(x,y) " per node, as the log writes paths.
-  static std::string text(const vt::Path& path) {
-    std::string out;
-    for (int i = 0; i < path.getNodeCount(); i++)
-      out += "(" + vt::toString(path.getNode(i).getX()) + "," +
-             vt::toString(path.getNode(i).getY()) + ") ";
-    return out;
-  }
 };
 
 }  // namespace path_test

@@ -39,16 +39,16 @@ TEST_F(PathFollowingTest, ObjectKeepsOnePendingSearchUntilDestroyed) {
 }
 
 TEST_F(PathFollowingTest, UnreachableTargetLeavesThePathStateAsItWas) {
-  enclose(5, 5);
+  build({"..###", "..#.#", "..###"});
   vt::Object walker;
-  follow(walker, {Vector(0, 0), Vector(0, 3)});
-  walker.findPath(Vector(5, 5));
+  follow(walker, {Vector(0, 0), Vector(0, 2)});
+  walker.findPath(Vector(3, 1));
   vt::cycleTimed(paths(), [] { return 0; });
   EXPECT_EQ(walker.getPathFind(), nullptr);
   EXPECT_EQ(paths().getPathFindCount(), 0);
   EXPECT_TRUE(walker.isPathFollowing());
   EXPECT_EQ(walker.getPath().getIndex(), 1);
-  EXPECT_EQ(walker.getPath().getNodeCount(), 2);
+  EXPECT_EQ(text(walker.getPath()), "(0,0) (0,2) ");
   EXPECT_EQ(walker.getDirection(), Vector(0, 1));
   EXPECT_TRUE(logged({"PathFind::cycleOnce(): done. NOT_FOUND.",
                       "Object::eventHandler(): Object " + std::to_string(walker.getId()) +
@@ -65,7 +65,6 @@ TEST_F(PathFollowingTest, OneNodeAStepUpToTheLastWhereItStops) {
   EXPECT_EQ(walker.getPath().getIndex(), 2);
   walker.doPathFollowing();  // out of reach: only re-aims
   EXPECT_EQ(walker.getPath().getIndex(), 2);
-
   walker.setSpeed(2);
   walker.setPosition(Vector(2, 0.5f));  // (3, 1) on the right edge
   walker.doPathFollowing();
@@ -78,24 +77,35 @@ TEST_F(PathFollowingTest, OneNodeAStepUpToTheLastWhereItStops) {
               "\tdir (0.95, 0.32), speed 0.00", "\tAt next node. End of path."}));
 }
 
-TEST_F(PathFollowingTest, ObjectSearchesAndWalksAroundAWallToItsTarget) {
-  world().setBoundary(Box(Vector(), 12, 8));
-  for (int y = 0; y < 6; y++) wall(5, y);
-  vt::Object walker;
-  walker.setSolidness(vt::SOFT);
-  walker.setPosition(Vector(2, 2));
-  walker.setSpeed(0.5f);
-  ASSERT_EQ(walker.findPath(Vector(9, 2)), 0);
-  for (int frame = 0; frame < 500 && (walker.getPathFind() || walker.isPathFollowing()); frame++) {
-    paths().cycle();
-    world().update();
+// A game at full speed (frame time 0) gives the path manager no time budget:
+// its searches end all the same, and one its owner leaves registered does
+// not hold up the others.
+class PathGameTest : public vt_test::InTempDir {};
+
+TEST_F(PathGameTest, ObjectWalksAroundAWallInAGameAtFullSpeed) {
+  vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+  vt::GameManager& game = vt::GameManager::getInstance();
+  ASSERT_EQ(game.startUp(), 0);
+  EXPECT_EQ(vt::PathManager::getInstance().getCycleTime(), 0);
+  build({"....#....", "....#....", "....#....", "....#....", "........."});
+  {
+    world_test::Probe keeper("keeper");  // keeps its ended search registered
+    vt::PathFind kept(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
+    vt::PathManager::getInstance().registerPathFind(&kept);
+    vt::Object walker;
+    walker.setSolidness(vt::SOFT);
+    walker.setPosition(Vector(1, 1));
+    walker.setSpeed(0.5f);
+    ASSERT_EQ(walker.findPath(Vector(7, 1)), 0);
+    for (int i = 0; i < 500 && (walker.getPathFind() || walker.isPathFollowing()); i++)
+      game.runFrame();
+    ASSERT_FALSE(walker.isPathFollowing());
+    vt::Path path = walker.getPath();
+    EXPECT_EQ(path.getNode(path.getNodeCount() - 1), Vector(7, 1));
+    for (int i = 0; i < path.getNodeCount(); i++)
+      EXPECT_FALSE(path.getNode(i).getX() == 4 && path.getNode(i).getY() < 4) << text(path);
+    Vector at = walker.getPosition();
+    EXPECT_TRUE(std::abs(at.getX() - 7) <= 0.5f && std::abs(at.getY() - 1) <= 0.5f);
   }
-  ASSERT_FALSE(walker.isPathFollowing());
-  vt::Path path = walker.getPath();
-  ASSERT_GT(path.getNodeCount(), 0);
-  EXPECT_EQ(path.getNode(path.getNodeCount() - 1), Vector(9, 2));
-  for (int i = 0; i < path.getNodeCount(); i++)
-    EXPECT_FALSE(path.getNode(i).getX() == 5 && path.getNode(i).getY() < 6) << text(path);
-  Vector at = walker.getPosition();
-  EXPECT_TRUE(std::abs(at.getX() - 9) <= 0.5f && std::abs(at.getY() - 2) <= 0.5f);
+  game.shutDown();
 }
