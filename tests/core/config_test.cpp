@@ -31,7 +31,7 @@ const ConfigCase CASES[] = {
      {"  Window vertical characters: 40", "  Window style: default"}},
     {"window_horizontal_chars:100\nwindow_vertical_chars:40\n",  // one item
      {"  Window horizontal characters: 100", "  Window vertical characters: 24"}},
-    {"# frame_time:1,\nwindow_title:My Game,\r\n\tframe_time : 50 ,frame_time:60,\n\n"
+    {"# a comment\nwindow_title:My Game,\r\n\tframe_time : 50 ,frame_time:60,\n\n"
      "logfile:a#b.log,,\nfont_file:C:/fonts/x.ttf,\n",
      {"  Window title: MyGame", "  Frame time: 50", "  Log file: a#b.log", "  Font file: C"}},
     {"window_background_color:yellow,window_style:fullscreen,headless:yes,show_mouse:true,"

@@ -26,7 +26,8 @@ const SearchCase CASES[] = {
      "\t\tbetter path from (0, 0) (from_start 1.41, to_end 1.41)"},
     {{"a.s~b"}, vt::FOUND, 5, "(0,0) (1,0) (2,0) (3,0) (4,0) ", "\t\tin_closed already"},
     {{"a.#~b"}, vt::NOT_FOUND, 2, "(0,0) (4,0) ", "\t\tCollision (Wall)"},
-    // Equal costs: the cell discovered last is taken first.
+    // Equal costs: the cell discovered last is taken first, rows before columns.
+    {{"a..", ".#.", "..b"}, vt::FOUND, 5, "(0,0) (1,0) (2,1) (2,2) ", "\tLowest (0,1), cost 3.24"},
     {{".a.", "###", ".b."}, vt::NOT_FOUND, 3, "(1,0) (1,2) ", "\tLowest (2,0), cost 3.24"},
     // (2,1) is reached from (1,1), then at the same cost from (1,0), its parent.
     {{"a....", ".....", "....b"}, vt::FOUND, 6, "(0,0) (1,0) (2,1) (3,2) (4,2) ",

@@ -25,12 +25,12 @@ class PathFollowingTest : public PathTest {
 
 TEST_F(PathFollowingTest, ObjectKeepsOnePendingSearchUntilDestroyed) {
   vt::Object* p_walker = new vt::Object;
-  p_walker->setPosition(Vector(1.2f, 0.8f));
+  p_walker->setPosition(Vector(1.6f, 0.8f));  // on cell (2,1)
   ASSERT_EQ(p_walker->findPath(Vector(5, 5)), 0);
   ASSERT_EQ(p_walker->findPath(Vector(6, 7)), 0);  // replaces the first
   EXPECT_EQ(paths().getPathFindCount(), 1);
   vt::PathFind* p_search = p_walker->getPathFind();
-  EXPECT_EQ(p_search->getStart(), (GridPoint{1, 1}));
+  EXPECT_EQ(p_search->getStart(), (GridPoint{2, 1}));
   EXPECT_EQ(p_search->getEnd(), (GridPoint{6, 7}));
   EXPECT_EQ(p_walker->findPath(Vector(125, 5)), -1);  // outside the world
   EXPECT_EQ(p_walker->getPathFind(), p_search);

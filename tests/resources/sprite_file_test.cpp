@@ -50,8 +50,8 @@ const FileCase CASES[] = {
     {example("width 3", "height 3"), false,
      {"\tError line 2.  Expected 'width #'", "\tHave 'height 3'"}},
     {"frames 2\nwidth 3\n", false, {"\tError line 3.  Unexpected end of file."}},
-    {example("-+-\nend", "-+-\nfin"), false,
-     {"\tError line 7.  Expected 'end'.", "\tLine is 'fin'.", NO_FRAME}},
+    {example("-+-\nend", "-+-\nend!"), false,
+     {"\tError line 7.  Expected 'end'.", "\tLine is 'end!'.", NO_FRAME}},
     {example("frames 2", "frames 1"), false, {"\tError line 8.  Expected 'eof'.", "\tLine is '(o)'."}},
     // Ends inside a frame: "eof" is read as the third frame's first row.
     {example("frames 2", "frames 3"), false, {NO_FRAME}},
@@ -64,6 +64,7 @@ const FileCase CASES[] = {
     {example("frames 2", "frames 2000000000"), false,
      {"Sprite::Sprite(): Unable to allocate 2000000000 frames.", NO_FRAME,
       "                               Framecount is 1, max is 2000000000."}},
+    {example("yellow", "default"), true, {}},
     {example("yellow", "Yellow"), true,
      {"ResourceManager::loadSprite(): Unrecognized color 'Yellow'",
       "  Valid colors are: black, red, green, yellow,",
