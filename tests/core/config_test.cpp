@@ -51,8 +51,8 @@ const ConfigCase CASES[] = {
       "  Frame time: 7", "  Window title: Vantle"}},
 };
 
-// What reading and applying the file and then printing the settings write
-// (to stderr: no log is open), with the font scale added.
+// What reading and applying the file, then printing the settings, write (to
+// stderr: no log is open), and the font scale, which the print-out leaves out.
 Lines loadAndPrint() {
   vt::LogManager& log = vt::LogManager::getInstance();
   log.setLogTimeString(false);
@@ -82,14 +82,10 @@ TEST_F(ConfigTest, FilesAreJoinedParsedAndAppliedKeyByKey) {
     vt::Config::getInstance().reset();
     vt::match("frame_time:5", "");  // an older parse, never to be read again
     Lines lines = loadAndPrint();
-    auto rule = std::find(lines.begin(), lines.end(), RULE);
-    Lines warnings;
-    for (const std::string& line : c.lines)
-      if (line[0] != ' ') warnings.push_back(line);
-    EXPECT_EQ(Lines(lines.begin(), rule), warnings);
-    ASSERT_EQ(lines.end() - rule, 17);  // 15 lines between the rules, then the scale
-    EXPECT_EQ(rule[1], "Vantle configuration:");
-    EXPECT_EQ(rule[15], RULE);
+    auto warnings = std::count_if(c.lines.begin(), c.lines.end(),
+                                  [](const std::string& line) { return line[0] != ' '; });
+    EXPECT_EQ(lines.size(), warnings + 17u);  // and the 16 lines of the print-out, and the scale
+    EXPECT_EQ(lines[lines.size() - 2], RULE);
     for (const std::string& line : c.lines) EXPECT_TRUE(contains(lines, line)) << line;
   }
 }
