@@ -63,18 +63,15 @@ TEST_F(PathFindTest, SearchesEndAsTheMapAllows) {
   }
 }
 
-TEST_F(PathFindTest, GridKeepsTheSizeItWasMadeWith) {
+TEST_F(PathFindTest, SearchesStayInTheWorldAsItIsNowAndInTheGridTheyWereMadeFor) {
   vt::Object walker;
-  world().setBoundary(Box(Vector(), 4, 4));
-  vt::PathFind* p_search = new vt::PathFind(&walker, GridPoint{0, 0}, GridPoint{6, 6});
-  world().setBoundary(Box(Vector(), 8, 8));
-  EXPECT_EQ(finish(*p_search), vt::NOT_FOUND);  // never past the grid it has
-  EXPECT_EQ(p_search->getPly(), 16);
-  world().setBoundary(Box(Vector(), 2, 2));
-  delete p_search;  // frees the 4 rows it has, not 2
   world().setBoundary(Box(Vector(), 3, 3));
   vt::PathFind shrunk(&walker, GridPoint{0, 0}, GridPoint{2, 2});
+  vt::PathFind grown(&walker, GridPoint{0, 0}, GridPoint{6, 6});
   world().setBoundary(Box(Vector(), 2, 2));
-  EXPECT_EQ(finish(shrunk), vt::NOT_FOUND);  // nor past the world it is in
+  EXPECT_EQ(finish(shrunk), vt::NOT_FOUND);
   EXPECT_EQ(shrunk.getPly(), 4);
+  world().setBoundary(Box(Vector(), 8, 8));
+  EXPECT_EQ(finish(grown), vt::NOT_FOUND);
+  EXPECT_EQ(grown.getPly(), 9);
 }

@@ -100,27 +100,3 @@ TEST_F(SpriteFileTest, CarriageReturnsAreIgnoredAndUnknownColoursDrawWhite) {
   }
   EXPECT_EQ(read(example("yellow", "Yellow"), log)->getColor(), vt::WHITE);
 }
-
-TEST_F(SpriteFileTest, CountsThatAreNotPositiveShowTheValueReadAtLevelTen) {
-  vt::LogManager::getInstance().setLogLevel(10);
-  const char* cases[][3] = {{"frames 2", "frames 0", "Int().  frames 0"},
-                            {"frames 2", "frames -99999999999", "Int().  frames -2147483648"},
-                            {"width 3", "width x", "Int().  width 0"},
-                            {"height 2", "height", "Int().  height -1"},
-                            {"color yellow", "color ", "Str().  Color ''"}};
-  for (const auto& c : cases) {
-    Lines log;
-    EXPECT_EQ(read(example(c[0], c[1]), log), nullptr) << c[1];
-    EXPECT_EQ(log.back(), std::string("ResourceManager::loadSprite(): error readLine") + c[2]);
-  }
-}
-
-TEST_F(SpriteFileTest, CapacityBeyondTheLimitIsRefusedLikeAFailedAllocation) {
-  startPlainLog();
-  for (int capacity : {-1, vt::MAX_SPRITE_FRAMES + 1})
-    EXPECT_EQ(vt::Sprite(capacity).addFrame(vt::Frame(1, 1, "a")), -1) << capacity;
-  EXPECT_EQ(vt::Sprite(vt::MAX_SPRITE_FRAMES).addFrame(vt::Frame(1, 1, "a")), 0);
-  EXPECT_EQ(readLines("vantle.log"),
-            (Lines{"Sprite::Sprite(): Unable to allocate -1 frames.",
-                   "Sprite::Sprite(): Unable to allocate 1048577 frames."}));
-}

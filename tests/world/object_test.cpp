@@ -21,23 +21,8 @@ TEST_F(ObjectTest, BoxesMeetInclusivelySoOnlyObjectsOnOneCellCollide) {
     EXPECT_EQ(vt::boxIntersectsBox(unit, other), meet) << other.getCorner().getX();
     EXPECT_EQ(vt::boxIntersectsBox(other, unit), meet) << other.getCorner().getX();
   }
-  Probe a("a", Vector(1, 1)), b("b", Vector(2, 1));
-  EXPECT_FALSE(vt::boxIntersectsBox(vt::getWorldBox(&a), vt::getWorldBox(&b)));
+  Probe a("a", Vector(1, 1));
   EXPECT_EQ(vt::getWorldBox(&a, Vector(2, 1)).getCorner(), Vector(1.5f, 0.5f));
-}
-
-TEST_F(ObjectTest, ViewsCentreClampedAtTheFarEdgeFirstOrFollowWithSlack) {
-  Box world_box(Vector(), 125, 100), view(Vector(), 75, 20), small(Vector(), 20, 10);
-  EXPECT_EQ(vt::centreView(view, world_box, Vector(10, 10)), Vector(0, 0));
-  EXPECT_EQ(vt::centreView(view, world_box, Vector(100, 50)), Vector(50, 40));
-  EXPECT_EQ(vt::centreView(view, world_box, Vector(120, 99)), Vector(50, 80));
-  EXPECT_EQ(vt::centreView(view, Box(Vector(), 50, 100), Vector(40, 50)).getX(), 0);
-  Vector half(0.5f, 0.5f);
-  EXPECT_EQ(vt::followWithSlack(small, world_box, half, Vector(12, 5)), Vector(0, 0));
-  EXPECT_EQ(vt::followWithSlack(small, world_box, half, Vector(17, 5)), Vector(2, 0));
-  EXPECT_EQ(vt::followWithSlack(small, world_box, Vector(), Vector(60, 50)), Vector(50, 45));
-  world().setView(Box(Vector(13, 7), 75, 20));
-  EXPECT_EQ(vt::worldToView(Vector(20, 10)) + vt::viewToWorld(Vector(7, 3)), Vector(27, 13));
 }
 
 TEST_F(ObjectTest, VelocitySplitsIntoSpeedAndUnitDirectionAndMoveToOnlyAims) {

@@ -110,6 +110,9 @@ TEST_F(WorldManagerTest, ViewFollowsWithSlack) {
   EXPECT_EQ(world().getView().getCorner(), Vector(50, 40));
   delete p_gone;
   EXPECT_EQ(world().getViewFollowing(), nullptr);
+  world().setBoundary(vt::Box(Vector(), 50, 100));  // narrower than the view: it starts at 0
+  world().setViewFollowing(&hero);
+  EXPECT_EQ(world().getView().getCorner(), Vector(0, 0));
 }
 
 TEST_F(WorldManagerTest, DrawWalksAltitudesAndSkipsObjectsOutsideTheView) {
