@@ -61,17 +61,6 @@ TEST_F(GameLoopTest, HeadlessStartUpAndShutDownLogInOrderAfterTheBanner) {
   EXPECT_FALSE(contains(log, "Graphics manager started."));
 }
 
-TEST_F(GameLoopTest, UnopenableLogFileFailsStartUpOnStandardError) {
-  writeFile("vt-config.txt", "logfile:missing/dir/game.log,\n");
-  vt::LogManager::getInstance().setLogTimeString(false);
-  vt::LogManager::getInstance().setLogStepCount(false);
-  testing::internal::CaptureStderr();
-  EXPECT_EQ(vt::GameManager::getInstance().startUp(), -1);
-  EXPECT_EQ(testing::internal::GetCapturedStderr(),
-            "LogManager::startup(): Warning! Unable to open file 'missing/dir/game.log'.\n\n"
-            "Error starting LogManager!\n");
-}
-
 TEST_F(GameLoopTest, StepsCountFromZeroAfterTheUpdateAndGameOverEndsTheLoopAfterThatFrame) {
   writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
   vt::GameManager& game = vt::GameManager::getInstance();
