@@ -81,7 +81,6 @@ TEST_F(InterestTest, ObjectsAskTheRightManagerForAtMostAHundredTypes) {
   Probe o;
   EXPECT_EQ(o.registerInterest("vt::collision") + o.unregisterInterest("vt::step"), -2);
   EXPECT_EQ(world().registerInterest(&o, "vt::step"), -1);
-  EXPECT_EQ(world().registerInterest(nullptr, "game::new"), -1);
   for (const char* type : {"vt::step", "vt::keyboard", "vt::undefined"}) o.registerInterest(type);
   for (int i = 3; i < vt::MAX_OBJ_EVENTS; i++)
     EXPECT_EQ(o.registerInterest("game::" + std::to_string(i)), 0);
@@ -89,7 +88,7 @@ TEST_F(InterestTest, ObjectsAskTheRightManagerForAtMostAHundredTypes) {
   EXPECT_EQ(o.unregisterInterest("vt::step"), 0);
   EXPECT_EQ(o.getEventName(0), "vt::keyboard");
   vt::Event undefined;
-  EXPECT_EQ(deliver(game(), "vt::step") + deliver(world(), "game::new"), 0);
+  EXPECT_EQ(deliver(game(), "vt::step"), 0);
   EXPECT_EQ(deliver(vt::InputManager::getInstance(), "vt::keyboard") + world().onEvent(&undefined),
             2);  // the undefined type is still delivered
   EXPECT_TRUE(logged({"WorldManager::isValid(): WorldManager does not handle vt::step",

@@ -1,17 +1,67 @@
+// Path searches on maps of walls, and objects that search and follow paths,
+// in a started world and path manager on a plain log.
 #include <gtest/gtest.h>
 
-#include "PathTestSupport.h"
+#include "../world/WorldTestSupport.h"
 #include "path/PathCycle.h"
 
-using namespace path_test;
+using namespace world_test;
+using vt::Vector;
 using vt::Box;
 using vt::GridPoint;
-using vt::Vector;
-using world_test::logged;
 
 namespace {
-class PathFollowingTest : public PathTest {
+
+/// Makes the world as large as the map, with a "Wall" on each cell marked
+/// '#' (HARD), 's' (SOFT) or '~' (SPECTRAL), other cells free; the walls,
+/// deleted with the world.
+std::vector<vt::Object*> build(const std::vector<std::string>& map) {
+  vt::WorldManager::getInstance().setBoundary(
+      Box(Vector(), static_cast<float>(map[0].size()), static_cast<float>(map.size())));
+  std::vector<vt::Object*> walls;
+  for (size_t y = 0; y < map.size(); y++)
+    for (size_t x = 0; x < map[y].size(); x++) {
+      if (std::string("#s~").find(map[y][x]) == std::string::npos) continue;
+      walls.push_back(new vt::Object);
+      walls.back()->setType("Wall");
+      walls.back()->setPosition(Vector(static_cast<float>(x), static_cast<float>(y)));
+      walls.back()->setSolidness(map[y][x] == '#'   ? vt::HARD
+                                 : map[y][x] == 's' ? vt::SOFT
+                                                    : vt::SPECTRAL);
+    }
+  return walls;
+}
+
+/// Advances a search until it ends; answers FOUND or NOT_FOUND.
+int finish(vt::PathFind& search) {
+  int status = vt::INCOMPLETE;
+  while (status == vt::INCOMPLETE) status = search.cycleOnce();
+  return status;
+}
+
+/// "(x,y) " per node, as the log writes paths.
+std::string text(const vt::Path& path) {
+  std::string out;
+  for (int i = 0; i < path.getNodeCount(); i++)
+    out += "(" + vt::toString(path.getNode(i).getX()) + "," + vt::toString(path.getNode(i).getY()) +
+           ") ";
+  return out;
+}
+
+class PathTest : public WorldTest {
  protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    vt::LogManager::getInstance().setLogLevel(1);
+    ASSERT_EQ(paths().startUp(), 0);
+  }
+  void TearDown() override {
+    WorldTest::TearDown();
+    paths().shutDown();
+  }
+
+  static vt::PathManager& paths() { return vt::PathManager::getInstance(); }
+
   // Hands o a found path through nodes and lets it take its first step.
   static void follow(vt::Object& o, std::initializer_list<Vector> nodes) {
     vt::Path path;
@@ -21,7 +71,74 @@ class PathFollowingTest : public PathTest {
     o.doPathFollowing();
   }
 };
+
+using PathFindTest = PathTest;
+using PathFollowingTest = PathTest;
+
+// A search from 'a' to 'b' (or on 'x', both) on a map of walls, what it
+// ends with after how many plies, and a line of its log.
+struct SearchCase {
+  std::vector<std::string> map;
+  int status, plies;
+  std::string path, line;
+};
+
+// clang-format off
+const SearchCase CASES[] = {
+    {{"...x."}, vt::FOUND, 1, "(3,0) ", "PathFind::getPath(): (3,0) "},
+    {{"a.", ".b"}, vt::FOUND, 2, "(0,0) (1,1) ",
+     "\t\tbetter path from (0, 0) (from_start 1.41, to_end 1.41)"},
+    {{"a.s~b"}, vt::FOUND, 5, "(0,0) (1,0) (2,0) (3,0) (4,0) ", "\t\tin_closed already"},
+    {{"a.#~b"}, vt::NOT_FOUND, 2, "(0,0) (4,0) ", "\t\tCollision (Wall)"},
+    // Equal costs: the cell discovered last is taken first, rows before columns.
+    {{"a..", ".#.", "..b"}, vt::FOUND, 5, "(0,0) (1,0) (2,1) (2,2) ", "\tLowest (0,1), cost 3.24"},
+    {{".a.", "###", ".b."}, vt::NOT_FOUND, 3, "(1,0) (1,2) ", "\tLowest (2,0), cost 3.24"},
+    // (2,1) is reached from (1,1), then at the same cost from (1,0), its parent.
+    {{"a....", ".....", "....b"}, vt::FOUND, 6, "(0,0) (1,0) (2,1) (3,2) (4,2) ",
+     "\t\tbetter path from (1, 0) (from_start 2.41, to_end 4.65)"},
+    // Enclosed: ends once every reachable cell is closed, a ply each.
+    {{"a......", ".......", ".......", ".......", "....###", "....#b#", "....###"},
+     vt::NOT_FOUND, 40, "(0,0) (5,5) ", "PathFind::cycleOnce(): done. NOT_FOUND."},
+};
+// clang-format on
+
+// Where c marks the map.
+GridPoint find(const std::vector<std::string>& map, const char* c) {
+  for (int y = 0; y < static_cast<int>(map.size()); y++)
+    if (map[y].find_first_of(c) != std::string::npos)
+      return GridPoint{static_cast<int>(map[y].find_first_of(c)), y};
+  return GridPoint{};
+}
 }  // namespace
+
+TEST_F(PathFindTest, SearchesEndAsTheMapAllows) {
+  vt::Object walker;
+  for (const SearchCase& c : CASES) {
+    SCOPED_TRACE(c.path);
+    vt::LogManager::getInstance().shutDown();
+    vt_test::startPlainLog();
+    std::vector<vt::Object*> walls = build(c.map);
+    vt::PathFind search(&walker, find(c.map, "ax"), find(c.map, "bx"));
+    EXPECT_EQ(finish(search), c.status);
+    EXPECT_EQ(search.getPly(), c.plies);
+    EXPECT_EQ(text(search.getPath()), c.path);
+    EXPECT_TRUE(logged({c.line}));
+    for (vt::Object* p_wall : walls) delete p_wall;
+  }
+}
+
+TEST_F(PathFindTest, SearchesStayInTheWorldAsItIsNowAndInTheGridTheyWereMadeFor) {
+  vt::Object walker;
+  world().setBoundary(Box(Vector(), 3, 3));
+  vt::PathFind shrunk(&walker, GridPoint{0, 0}, GridPoint{2, 2});
+  vt::PathFind grown(&walker, GridPoint{0, 0}, GridPoint{6, 6});
+  world().setBoundary(Box(Vector(), 2, 2));
+  EXPECT_EQ(finish(shrunk), vt::NOT_FOUND);
+  EXPECT_EQ(shrunk.getPly(), 4);
+  world().setBoundary(Box(Vector(), 8, 8));
+  EXPECT_EQ(finish(grown), vt::NOT_FOUND);
+  EXPECT_EQ(grown.getPly(), 9);
+}
 
 TEST_F(PathFollowingTest, ObjectKeepsOnePendingSearchUntilDestroyed) {
   vt::Object* p_walker = new vt::Object;
@@ -71,19 +188,15 @@ TEST_F(PathFollowingTest, OneNodeAStepUpToTheLastWhereItStops) {
   EXPECT_EQ(walker.getSpeed(), 2);
 }
 
-TEST_F(PathFollowingTest, StartsWithHalfTheFrameTimeKeepsItsSearchesAndRefusesUnknownOnes) {
+TEST_F(PathFollowingTest, PathManagerTakesHalfTheFrameTimeAndKeepsItsSearchesWhenStopped) {
   EXPECT_EQ(paths().getCycleTime(), 16);
   EXPECT_EQ(paths().startUp(), -1);
   vt::Object walker;
-  vt::PathFind search(&walker, GridPoint{}, GridPoint{});
-  EXPECT_EQ(paths().unregisterPathFind(nullptr) + paths().unregisterPathFind(&search), -2);
-  EXPECT_EQ(paths().registerPathFind(nullptr), -1);
   ASSERT_EQ(walker.findPath(Vector(9, 9)), 0);
   paths().shutDown();
   EXPECT_EQ(paths().getPathFindCount(), 1);
-  EXPECT_EQ(walker.findPath(Vector(8, 8)), -1);  // not while stopped
+  EXPECT_EQ(walker.findPath(Vector(8, 8)), -1);
   EXPECT_TRUE(logged({"PathManager::startup(): Warning! PathManager already started.",
-                      "PathManager::unregisterPathFind(): p_path_find is (nil)",
                       "PathManager not started!"}));
   ASSERT_EQ(paths().startUp(), 0);
 }
@@ -114,7 +227,7 @@ TEST_F(PathFollowingTest, EndedSearchIsReportedAndTheNextTakesItsPlace) {
 }
 
 TEST_F(PathFollowingTest, SearchLeftRegisteredIsAdvancedAgainUntilDeleted) {
-  world_test::Probe keeper("keeper");  // does not hand path events to the base
+  Probe keeper("keeper");  // does not hand path events to the base
   int readings = 0;
   {
     vt::PathFind search(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
@@ -122,7 +235,7 @@ TEST_F(PathFollowingTest, SearchLeftRegisteredIsAdvancedAgainUntilDeleted) {
     EXPECT_EQ(paths().registerPathFind(&search), -1);
     vt::cycleTimed(paths(), [&readings] { return 1000 * readings++; });
     EXPECT_GT(search.getPly(), 1);
-    EXPECT_EQ(world_test::journal.size(), static_cast<size_t>(search.getPly()));
+    EXPECT_EQ(journal.size(), static_cast<size_t>(search.getPly()));
   }
   EXPECT_EQ(paths().getPathFindCount(), 0);
 }
@@ -138,7 +251,7 @@ TEST_F(PathGameTest, SearchesEndAtFullSpeedThoughOneIsLeftRegistered) {
   ASSERT_EQ(game.startUp(), 0);
   vt::WorldManager::getInstance().setBoundary(Box(Vector(), 20, 20));
   {
-    world_test::Probe keeper("keeper");
+    Probe keeper("keeper");
     vt::PathFind kept(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
     vt::PathManager::getInstance().registerPathFind(&kept);
     vt::Object walker;

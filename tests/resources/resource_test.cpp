@@ -2,8 +2,10 @@
 
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <filesystem>
+#include <sstream>
 
 #include "TestSupport.h"
+#include "resources/SpriteFile.h"
 #include "vantle.h"
 
 // Needs ALSOFT_DRIVERS=null. The manager's 256 players take every OpenAL
@@ -13,6 +15,87 @@ using namespace vt_test;
 using Lines = std::vector<std::string>;
 
 namespace {
+const std::string EXAMPLE =
+    "frames 2\nwidth 3\nheight 2\ncolor yellow\n.o.\n-+-\nend\n(o)\n| |\nend\neof\n";
+const std::string NO_FRAME = "ResourceManager::loadSprite(): Cannot add frame!";
+const int REFUSED = -1;
+
+// EXAMPLE with its first occurrence of from replaced by to.
+std::string example(const std::string& from, const std::string& to) {
+  std::string text = EXAMPLE;
+  return text.replace(text.find(from), from.size(), to);
+}
+
+std::string crlf(const std::string& text) {
+  std::string out;
+  for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  return out;
+}
+
+// A sprite file, the colour of the sprite read from it (all others are
+// EXAMPLE's) or REFUSED, and the whole log of reading it.
+struct FileCase {
+  std::string text;
+  int color;
+  Lines log;
+};
+
+// clang-format off
+const FileCase CASES[] = {
+    {EXAMPLE, vt::YELLOW, {}},
+    {crlf(EXAMPLE), vt::YELLOW, {}},
+    {EXAMPLE.substr(0, EXAMPLE.size() - 1), REFUSED,
+     {"\tError line 11. End of file reached or missing newline."}},
+    {example("| |", "||"), REFUSED, {"\tError line 9.  Width 2 of 3.", "\tLine is '||'", NO_FRAME}},
+    {example(".o.", ".o. "), REFUSED,
+     {"\tError line 5.  Width 4 of 3.", "\tLine is '.o. '", NO_FRAME}},
+    {example("frames", "Frames"), REFUSED, {"\tError line 1.  Expected 'frames #'", "\tHave 'Frames 2'"}},
+    {example("frames 2", "frames"), REFUSED, {"\tError line 1.  Expected 'frames #'", "\tHave 'frames'"}},
+    {example("width 3", "height 3"), REFUSED,
+     {"\tError line 2.  Expected 'width #'", "\tHave 'height 3'"}},
+    {"frames 2\nwidth 3\n", REFUSED, {"\tError line 3.  Unexpected end of file."}},
+    {example("-+-\nend", "-+-\nend!"), REFUSED,
+     {"\tError line 7.  Expected 'end'.", "\tLine is 'end!'.", NO_FRAME}},
+    {example("frames 2", "frames 1"), REFUSED, {"\tError line 8.  Expected 'eof'.", "\tLine is '(o)'."}},
+    // Ends inside a frame: "eof" is read as the third frame's first row.
+    {example("frames 2", "frames 3"), REFUSED, {NO_FRAME}},
+    {EXAMPLE.substr(0, EXAMPLE.find("| |")), REFUSED, {NO_FRAME}},
+    {EXAMPLE.substr(0, EXAMPLE.find("end\neof")), REFUSED, {NO_FRAME}},
+    {example("height 2", "height 2147483647"), REFUSED, {NO_FRAME}},
+    {example("width 3", "width 2147483647"), REFUSED,
+     {"\tError line 5.  Width 3 of 2147483647.", "\tLine is '.o.'", NO_FRAME}},
+    {"frames 1\n" + std::string(300000, 'x'), REFUSED, {"\tError line 2.  Unexpected end of file."}},
+    {example("frames 2", "frames 2000000000"), REFUSED,
+     {"Sprite::Sprite(): Unable to allocate 2000000000 frames.", NO_FRAME,
+      "                               Framecount is 1, max is 2000000000."}},
+    {example("yellow", "default"), vt::WHITE, {}},
+    {example("yellow", "Yellow"), vt::WHITE,
+     {"ResourceManager::loadSprite(): Unrecognized color 'Yellow'",
+      "  Valid colors are: black, red, green, yellow,",
+      "                    blue, magenta, cyan and white."}},
+};
+// clang-format on
+}  // namespace
+
+using SpriteFileTest = InTempDir;
+
+TEST_F(SpriteFileTest, FilesAreReadOrRefusedWithTheLineAndTheReason) {
+  for (const FileCase& c : CASES) {
+    SCOPED_TRACE(c.text.substr(0, 60));
+    vt::LogManager::getInstance().shutDown();
+    startPlainLog();
+    std::istringstream in(c.text);
+    std::unique_ptr<vt::Sprite> p_sprite = vt::readSpriteFile(in);
+    EXPECT_EQ(readLines("vantle.log"), c.log);
+    EXPECT_EQ(p_sprite ? p_sprite->getColor() : REFUSED, c.color);
+    if (!p_sprite) continue;
+    EXPECT_EQ(p_sprite->getWidth() * 10 + p_sprite->getHeight(), 32);
+    EXPECT_EQ(p_sprite->getFrame(0).getString() + p_sprite->getFrame(1).getString() +
+                  p_sprite->getFrame(2).getString(),
+              ".o.-+-(o)| |");
+  }
+}
+
 class ResourceTest : public InTempDir {
  protected:
   void SetUp() override {
@@ -30,7 +113,6 @@ class ResourceTest : public InTempDir {
 
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
 };
-}  // namespace
 
 TEST_F(ResourceTest, SpritesAreFoundByTheFirstOfTheirLabelUntilShutDown) {
   for (std::string color : {"red", "blue"})
