@@ -44,8 +44,10 @@ std::vector<std::string> readLines(const std::string& path) {
   return lines;
 }
 
+namespace {
+// The message part of a log line: after "hh:mm:ss ", the step count
+// right-aligned in at least four columns and a blank.
 std::string messageOf(const std::string& log_line) {
-  // "hh:mm:ss ", the step count right-aligned in at least four columns, a blank.
   std::string::size_type i = 9;
   while (i < log_line.size() && log_line[i] == ' ') i++;
   while (i < log_line.size() &&
@@ -53,6 +55,7 @@ std::string messageOf(const std::string& log_line) {
     i++;
   return i + 1 <= log_line.size() ? log_line.substr(std::min(i + 1, log_line.size())) : "";
 }
+}  // namespace
 
 std::vector<std::string> logMessages(const std::string& path) {
   std::vector<std::string> messages;
