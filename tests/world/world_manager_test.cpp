@@ -122,8 +122,11 @@ TEST_F(WorldManagerTest, DrawWalksAltitudesAndSkipsObjectsOutsideTheView) {
   low.setAltitude(0);
   hidden.setVisible(false);
   mid.setVisible(true);  // once is enough
+  vt::ViewObject hud;    // placed in the view, wherever the view is
+  hud.setPosition(Vector(100, 60));
   world().draw();
   EXPECT_EQ(journal, (Strings{"low draw", "mid draw", "high draw"}));
+  EXPECT_TRUE(logged({"GraphicsManager not started!"}));  // the head-up display tried
 }
 
 TEST_F(WorldManagerTest, ShutDownDeletesEveryObjectActiveOrNot) {
