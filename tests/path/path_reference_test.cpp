@@ -4,10 +4,11 @@
 
 #include <random>
 
+#include "../world/WorldTestSupport.h"
 #include "LinearPathFind.h"
-#include "PathTestSupport.h"
 
 using namespace path_test;
+using namespace world_test;
 
 namespace {
 
@@ -23,8 +24,25 @@ vt::GridPoint somewhere(std::mt19937& rng, int width, int height) {
   return vt::GridPoint{static_cast<int>(rng() % width), static_cast<int>(rng() % height)};
 }
 
-class PathReferenceTest : public PathTest {
+class PathReferenceTest : public WorldTest {
  protected:
+  /// A "Wall" at cell (x, y), deleted with the world.
+  static void wall(int x, int y, vt::Solidness solidness) {
+    vt::Object* p_wall = new vt::Object;
+    p_wall->setType("Wall");
+    p_wall->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
+    p_wall->setSolidness(solidness);
+  }
+
+  /// "(x,y) " per node, as the log writes paths.
+  static std::string text(const vt::Path& path) {
+    std::string out;
+    for (int i = 0; i < path.getNodeCount(); i++)
+      out += "(" + vt::toString(path.getNode(i).getX()) + "," +
+             vt::toString(path.getNode(i).getY()) + ") ";
+    return out;
+  }
+
   // Runs a search to its end, the reference beside it ply by ply.
   void compare(vt::Object* p_searcher, vt::GridPoint from, vt::GridPoint to, bool tracing) {
     vt::LogManager& log = vt::LogManager::getInstance();
@@ -41,7 +59,7 @@ class PathReferenceTest : public PathTest {
     EXPECT_EQ(search.getPly(), reference.ply);
     EXPECT_EQ(text(search.getPath()), reference.path());
     std::vector<std::string> lines = vt_test::readLines("vantle.log");
-    lines.pop_back();  // the path, written whatever the level
+    lines.pop_back();                         // the path, written whatever the level
     if (tracing) lines.erase(lines.begin());  // the log's own start
     if (!tracing) {
       reference.trace.erase(std::remove_if(reference.trace.begin(), reference.trace.end(),

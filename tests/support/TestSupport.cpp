@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 
 #include "presentation/Display.h"
 #include "vantle.h"
@@ -30,26 +30,24 @@ void InTempDir::TearDown() {
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
 std::vector<std::string> readLines(const std::string& path) {
   std::vector<std::string> lines;
   std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) lines.push_back(line);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
   return lines;
 }
 
+namespace {
+// The message part of a log line: after "hh:mm:ss ", the step count
+// right-aligned in at least four columns and a blank.
 std::string messageOf(const std::string& log_line) {
-  // "hh:mm:ss ", the step count right-aligned in at least four columns, a blank.
   std::string::size_type i = 9;
   while (i < log_line.size() && log_line[i] == ' ') i++;
   while (i < log_line.size() &&
@@ -57,6 +55,7 @@ std::string messageOf(const std::string& log_line) {
     i++;
   return i + 1 <= log_line.size() ? log_line.substr(std::min(i + 1, log_line.size())) : "";
 }
+}  // namespace
 
 std::vector<std::string> logMessages(const std::string& path) {
   std::vector<std::string> messages;
@@ -69,10 +68,7 @@ bool contains(const std::vector<std::string>& lines, const std::string& text) {
 }
 
 int count(const std::vector<std::string>& lines, const std::string& text) {
-  int n = 0;
-  for (const std::string& line : lines)
-    if (line == text) n++;
-  return n;
+  return static_cast<int>(std::count(lines.begin(), lines.end(), text));
 }
 
 bool requireDisplay() {

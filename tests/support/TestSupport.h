@@ -31,9 +31,6 @@ void writeFile(const std::string& path, const std::string& text);
 /// The lines of a file without their line feeds.
 std::vector<std::string> readLines(const std::string& path);
 
-/// The message part of a log line written with the time and step prefixes.
-std::string messageOf(const std::string& log_line);
-
 /// The messages of every line in the log file, prefixes removed.
 std::vector<std::string> logMessages(const std::string& path = "vantle.log");
 

@@ -11,9 +11,11 @@
 
 namespace world_test {
 
+using Strings = std::vector<std::string>;
+
 /// "<name> <event type>" for every event a probe received and "<name> draw"
 /// for every draw, in order.
-inline std::vector<std::string> journal;
+inline Strings journal;
 
 class Probe : public vt::Object {
  public:
@@ -21,25 +23,22 @@ class Probe : public vt::Object {
       : name(std::move(init_name)) {
     setPosition(at);
   }
-
   int eventHandler(const vt::Event* p_e) override {
     journal.push_back(name + " " + p_e->getType());
     if (reaction) reaction(p_e);
     return 1;
   }
-
   void draw() override {
     journal.push_back(name + " draw");
     Object::draw();
   }
-
   std::string name;
   std::function<void(const vt::Event*)> reaction;
 };
 
 /// Whether the log holds every one of messages; names the missing ones.
-inline ::testing::AssertionResult logged(const std::vector<std::string>& messages) {
-  std::vector<std::string> lines = vt_test::readLines("vantle.log");
+inline ::testing::AssertionResult logged(const Strings& messages) {
+  Strings lines = vt_test::readLines("vantle.log");
   std::string missing;
   for (const std::string& message : messages)
     if (!vt_test::contains(lines, message)) missing += "\n  " + message;
@@ -58,7 +57,6 @@ class WorldTest : public vt_test::InTempDir {
     world().setBoundary(vt::Box(vt::Vector(), 125, 100));
     world().setView(vt::Box(vt::Vector(), 75, 20));
   }
-
   void TearDown() override {
     world().shutDown();
     vt::LogManager::getInstance().shutDown();
@@ -66,7 +64,6 @@ class WorldTest : public vt_test::InTempDir {
   }
 
   static vt::WorldManager& world() { return vt::WorldManager::getInstance(); }
-  static vt::SceneGraph& graph() { return world().getSceneGraph(); }
 
   // Delivers an event of type through manager; how many objects got it.
   static int deliver(vt::Manager& manager, const std::string& type) {
@@ -77,13 +74,12 @@ class WorldTest : public vt_test::InTempDir {
 
   // Which lists hold p_o: "a" active, "s" solid, "0".."4" visible, "i" inactive.
   static std::string listsOf(vt::Object* p_o) {
-    std::string where;
-    if (graph().activeObjects().contains(p_o)) where += "a";
-    if (graph().solidObjects().contains(p_o)) where += "s";
+    vt::SceneGraph& graph = world().getSceneGraph();
+    std::string where = graph.activeObjects().contains(p_o) ? "a" : "";
+    if (graph.solidObjects().contains(p_o)) where += "s";
     for (int altitude = 0; altitude <= 4; altitude++)
-      if (graph().visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
-    if (graph().inactiveObjects().contains(p_o)) where += "i";
-    return where;
+      if (graph.visibleObjects(altitude).contains(p_o)) where += std::to_string(altitude);
+    return where + (graph.inactiveObjects().contains(p_o) ? "i" : "");
   }
 };
 

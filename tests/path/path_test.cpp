@@ -1,0 +1,266 @@
+// Path searches on maps of walls, and objects that search and follow paths,
+// in a started world and path manager on a plain log.
+#include <gtest/gtest.h>
+
+#include "../world/WorldTestSupport.h"
+#include "path/PathCycle.h"
+
+using namespace world_test;
+using vt::Box;
+using vt::GridPoint;
+using vt::Vector;
+
+namespace {
+
+/// Makes the world as large as the map, with a "Wall" on each cell marked
+/// '#' (HARD), 's' (SOFT) or '~' (SPECTRAL), other cells free; the walls,
+/// deleted with the world.
+std::vector<vt::Object*> build(const std::vector<std::string>& map) {
+  vt::WorldManager::getInstance().setBoundary(
+      Box(Vector(), static_cast<float>(map[0].size()), static_cast<float>(map.size())));
+  std::vector<vt::Object*> walls;
+  for (size_t y = 0; y < map.size(); y++)
+    for (size_t x = 0; x < map[y].size(); x++) {
+      if (std::string("#s~").find(map[y][x]) == std::string::npos) continue;
+      walls.push_back(new vt::Object);
+      walls.back()->setType("Wall");
+      walls.back()->setPosition(Vector(static_cast<float>(x), static_cast<float>(y)));
+      walls.back()->setSolidness(map[y][x] == '#'   ? vt::HARD
+                                 : map[y][x] == 's' ? vt::SOFT
+                                                    : vt::SPECTRAL);
+    }
+  return walls;
+}
+
+/// Advances a search until it ends; answers FOUND or NOT_FOUND.
+int finish(vt::PathFind& search) {
+  int status = vt::INCOMPLETE;
+  while (status == vt::INCOMPLETE) status = search.cycleOnce();
+  return status;
+}
+
+/// "(x,y) " per node, as the log writes paths.
+std::string text(const vt::Path& path) {
+  std::string out;
+  for (int i = 0; i < path.getNodeCount(); i++)
+    out += "(" + vt::toString(path.getNode(i).getX()) + "," + vt::toString(path.getNode(i).getY()) +
+           ") ";
+  return out;
+}
+
+class PathTest : public WorldTest {
+ protected:
+  void SetUp() override {
+    WorldTest::SetUp();
+    vt::LogManager::getInstance().setLogLevel(
+        vt::PATH_TRACE_LEVEL);  // the searches say what they do
+    ASSERT_EQ(paths().startUp(), 0);
+  }
+  void TearDown() override {
+    WorldTest::TearDown();
+    paths().shutDown();
+  }
+
+  static vt::PathManager& paths() { return vt::PathManager::getInstance(); }
+
+  // Hands o a found path through nodes and lets it take its first step.
+  static void follow(vt::Object& o, std::initializer_list<Vector> nodes) {
+    vt::Path path;
+    for (Vector node : nodes) path.addNode(node);
+    vt::EventPath found(vt::FOUND, path);
+    o.eventHandler(&found);
+    o.doPathFollowing();
+  }
+};
+
+using PathFindTest = PathTest;
+using PathFollowingTest = PathTest;
+
+// A search from 'a' to 'b' (or on 'x', both) on a map of walls, what it
+// ends with after how many plies, and a line of its log.
+struct SearchCase {
+  std::vector<std::string> map;
+  int status, plies;
+  std::string path, line;
+};
+
+// clang-format off
+const SearchCase CASES[] = {
+    {{"...x."}, vt::FOUND, 1, "(3,0) ", "PathFind::getPath(): (3,0) "},
+    {{"a.", ".b"}, vt::FOUND, 2, "(0,0) (1,1) ",
+     "\t\tbetter path from (0, 0) (from_start 1.41, to_end 1.41)"},
+    {{"a.s~b"}, vt::FOUND, 5, "(0,0) (1,0) (2,0) (3,0) (4,0) ", "\t\tin_closed already"},
+    {{"a.#~b"}, vt::NOT_FOUND, 2, "(0,0) (4,0) ", "\t\tCollision (Wall)"},
+    // Equal costs: the cell discovered last is taken first, rows before columns.
+    {{"a..", ".#.", "..b"}, vt::FOUND, 5, "(0,0) (1,0) (2,1) (2,2) ", "\tLowest (0,1), cost 3.24"},
+    {{".a.", "###", ".b."}, vt::NOT_FOUND, 3, "(1,0) (1,2) ", "\tLowest (2,0), cost 3.24"},
+    // (2,1) is reached from (1,1), then at the same cost from (1,0), its parent.
+    {{"a....", ".....", "....b"}, vt::FOUND, 6, "(0,0) (1,0) (2,1) (3,2) (4,2) ",
+     "\t\tbetter path from (1, 0) (from_start 2.41, to_end 4.65)"},
+    // Enclosed: ends once every reachable cell is closed, a ply each.
+    {{"a......", ".......", ".......", ".......", "....###", "....#b#", "....###"},
+     vt::NOT_FOUND, 40, "(0,0) (5,5) ", "PathFind::cycleOnce(): done. NOT_FOUND."},
+};
+// clang-format on
+
+// Where c marks the map.
+GridPoint find(const std::vector<std::string>& map, const char* c) {
+  for (int y = 0; y < static_cast<int>(map.size()); y++)
+    if (map[y].find_first_of(c) != std::string::npos)
+      return GridPoint{static_cast<int>(map[y].find_first_of(c)), y};
+  return GridPoint{};
+}
+}  // namespace
+
+TEST_F(PathFindTest, SearchesEndAsTheMapAllows) {
+  vt::Object walker;
+  for (const SearchCase& c : CASES) {
+    SCOPED_TRACE(c.path);
+    vt::LogManager::getInstance().shutDown();
+    vt_test::startPlainLog();
+    std::vector<vt::Object*> walls = build(c.map);
+    vt::PathFind search(&walker, find(c.map, "ax"), find(c.map, "bx"));
+    EXPECT_EQ(finish(search), c.status);
+    EXPECT_EQ(search.getPly(), c.plies);
+    EXPECT_EQ(text(search.getPath()), c.path);
+    EXPECT_TRUE(logged({c.line}));
+    for (vt::Object* p_wall : walls) delete p_wall;
+  }
+}
+
+TEST_F(PathFindTest, SearchesStayInTheWorldAsItIsNowAndInTheGridTheyWereMadeFor) {
+  vt::Object walker;
+  world().setBoundary(Box(Vector(), 3, 3));
+  vt::PathFind shrunk(&walker, GridPoint{0, 0}, GridPoint{2, 2});
+  vt::PathFind grown(&walker, GridPoint{0, 0}, GridPoint{6, 6});
+  world().setBoundary(Box(Vector(), 2, 2));
+  EXPECT_EQ(finish(shrunk), vt::NOT_FOUND);
+  EXPECT_EQ(shrunk.getPly(), 4);
+  world().setBoundary(Box(Vector(), 8, 8));
+  EXPECT_EQ(finish(grown), vt::NOT_FOUND);
+  EXPECT_EQ(grown.getPly(), 9);
+}
+
+TEST_F(PathFollowingTest, ObjectKeepsOnePendingSearchUntilDestroyed) {
+  vt::Object* p_walker = new vt::Object;
+  p_walker->setPosition(Vector(1.6f, 0.8f));  // on cell (2,1)
+  ASSERT_EQ(p_walker->findPath(Vector(5, 5)), 0);
+  ASSERT_EQ(p_walker->findPath(Vector(6, 7)), 0);  // replaces the first
+  EXPECT_EQ(paths().getPathFindCount(), 1);
+  vt::PathFind* p_search = p_walker->getPathFind();
+  EXPECT_EQ(p_search->getStart(), (GridPoint{2, 1}));
+  EXPECT_EQ(p_search->getEnd(), (GridPoint{6, 7}));
+  EXPECT_EQ(p_walker->findPath(Vector(125, 5)), -1);  // outside the world
+  EXPECT_EQ(p_walker->getPathFind(), p_search);
+  delete p_walker;
+  EXPECT_EQ(paths().getPathFindCount(), 0);
+}
+
+TEST_F(PathFollowingTest, UnreachableTargetLeavesThePathStateAsItWas) {
+  build({"..###", "..#.#", "..###"});
+  vt::Object walker;
+  follow(walker, {Vector(0, 0), Vector(0, 2)});
+  walker.findPath(Vector(3, 1));
+  vt::cycleTimed(paths(), [] { return 0; });
+  EXPECT_EQ(walker.getPathFind(), nullptr);
+  EXPECT_EQ(paths().getPathFindCount(), 0);
+  EXPECT_TRUE(walker.isPathFollowing());
+  EXPECT_EQ(walker.getPath().getIndex(), 1);
+  EXPECT_EQ(text(walker.getPath()), "(0,0) (0,2) ");
+  EXPECT_EQ(walker.getDirection(), Vector(0, 1));
+  EXPECT_TRUE(logged({"Object::eventHandler(): Object " + std::to_string(walker.getId()) +
+                      " (Object) got path event."}));
+}
+
+TEST_F(PathFollowingTest, OneNodeAStepUpToTheLastWhereItStops) {
+  vt::Object walker;
+  walker.setBox(Box(Vector(), 1, 1));
+  follow(walker, {Vector(0, 0), Vector(1, 1), Vector(3, 1)});  // (1,1) on the box's corner
+  EXPECT_EQ(walker.getPath().getIndex(), 1);
+  walker.doPathFollowing();  // speed 0, yet one node per step
+  EXPECT_EQ(walker.getPath().getIndex(), 2);
+  walker.doPathFollowing();  // out of reach: only re-aims
+  EXPECT_EQ(walker.getPath().getIndex(), 2);
+  walker.setSpeed(2);
+  walker.setPosition(Vector(2, 0.5f));  // (3, 1) on the right edge
+  walker.doPathFollowing();
+  EXPECT_FALSE(walker.isPathFollowing());
+  EXPECT_EQ(walker.getDirection(), Vector());
+  EXPECT_EQ(walker.getSpeed(), 2);
+}
+
+TEST_F(PathFollowingTest, PathManagerTakesHalfTheFrameTimeAndKeepsItsSearchesWhenStopped) {
+  EXPECT_EQ(paths().getCycleTime(), 16);
+  EXPECT_EQ(paths().startUp(), -1);
+  vt::Object walker;
+  ASSERT_EQ(walker.findPath(Vector(9, 9)), 0);
+  paths().shutDown();
+  EXPECT_EQ(paths().getPathFindCount(), 1);
+  EXPECT_EQ(walker.findPath(Vector(8, 8)), -1);
+  EXPECT_TRUE(logged({"PathManager::startup(): Warning! PathManager already started.",
+                      "PathManager not started!"}));
+  ASSERT_EQ(paths().startUp(), 0);
+}
+
+TEST_F(PathFollowingTest, CycleStopsOnceAPlyOverrunsTheBudget) {
+  vt::Object walker;
+  walker.findPath(Vector(100, 90));
+  const vt::PathFind* p_search = walker.getPathFind();
+  vt::cycleTimed(paths(), [p_search] { return p_search->getPly() * 7000; });  // 7 ms a ply
+  EXPECT_EQ(p_search->getPly(), 3);  // 0, 7 and 14 ms left room for one more
+  EXPECT_EQ(vt_test::count(vt_test::readLines("vantle.log"),
+                           "PathManager::cycle(): cycle time 16 exceeded."),
+            1);
+}
+
+TEST_F(PathFollowingTest, EndedSearchIsReportedAndTheNextTakesItsPlace) {
+  vt::Object here, there;
+  here.setPosition(Vector(2, 2));
+  here.findPath(Vector(2, 2));
+  there.findPath(Vector(50, 50));
+  const vt::PathFind* p_far = there.getPathFind();
+  int readings = 0;  // the budget is spent after the first ply of the walk
+  vt::cycleTimed(paths(), [&readings] { return readings++ < 2 ? 0 : 20000; });
+  EXPECT_EQ(here.getPathFind(), nullptr);  // told, then dropped by its object
+  EXPECT_TRUE(here.isPathFollowing());
+  EXPECT_EQ(p_far->getPly(), 1);  // advanced in the same walk
+  EXPECT_EQ(paths().getPathFindCount(), 1);
+  EXPECT_TRUE(logged({"PathManager::unregisterPathFind(): finder is 1"}));
+}
+
+TEST_F(PathFollowingTest, SearchLeftRegisteredIsAdvancedAgainUntilDeleted) {
+  Probe keeper("keeper");  // does not hand path events to the base
+  int readings = 0;
+  {
+    vt::PathFind search(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
+    ASSERT_EQ(paths().registerPathFind(&search), 0);
+    EXPECT_EQ(paths().registerPathFind(&search), -1);
+    vt::cycleTimed(paths(), [&readings] { return 1000 * readings++; });
+    EXPECT_GT(search.getPly(), 1);
+    EXPECT_EQ(journal.size(), static_cast<size_t>(search.getPly()));
+  }
+  EXPECT_EQ(paths().getPathFindCount(), 0);
+}
+
+// A game at full speed (frame time 0) gives the path manager no time budget:
+// its searches end all the same, and one its owner leaves registered does
+// not hold up the others.
+class PathGameTest : public vt_test::InTempDir {};
+
+TEST_F(PathGameTest, SearchesEndAtFullSpeedThoughOneIsLeftRegistered) {
+  vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+  vt::GameManager& game = vt::GameManager::getInstance();
+  ASSERT_EQ(game.startUp(), 0);
+  vt::WorldManager::getInstance().setBoundary(Box(Vector(), 20, 20));
+  {
+    Probe keeper("keeper");
+    vt::PathFind kept(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
+    vt::PathManager::getInstance().registerPathFind(&kept);
+    vt::Object walker;
+    ASSERT_EQ(walker.findPath(Vector(9, 9)), 0);
+    for (int i = 0; i < 100 && walker.getPathFind(); i++) game.runFrame();
+    EXPECT_EQ(text(walker.getPath()),
+              "(0,0) (1,1) (2,2) (3,3) (4,4) (5,5) (6,6) (7,7) (8,8) (9,9) ");
+  }
+  game.shutDown();
+}
