@@ -33,21 +33,21 @@ bool isFinite(Vector v) { return std::isfinite(v.getX()) && std::isfinite(v.getY
 
 Object::Object()
     : id(next_id++),
-      type("Object"),
       is_active(true),
       is_visible(true),
+      no_soft(false),
+      path_following(false),
+      solidness(HARD),
       box(Vector(-0.5f, -0.5f), 0.99f, 0.99f),
       speed(0),
+      altitude(2),
+      type("Object"),
       p_sprite(nullptr),
       sprite_center(true),
       sprite_transparency(0),
       sprite_index(0),
       sprite_slowdown(1),
       sprite_slowdown_count(0),
-      altitude(2),
-      solidness(HARD),
-      no_soft(false),
-      path_following(false),
       p_path_find(nullptr) {
   for (bool& flag : modified) flag = true;
   shape.setType(UNDEFINED_SHAPE);

@@ -180,15 +180,22 @@ class Object {
   /// Unregisters and deletes the pending search, if any.
   void dropPathFind();
 
+  // What every frame's update reads comes first, so that it shares few
+  // cache lines.
   int id;
-  std::string type;
   bool is_active;
   bool is_visible;
+  bool no_soft;
+  bool path_following;
+  Solidness solidness;
   Box box;
   Vector position;
   Vector direction;
   float speed;
   Vector acceleration;
+  CollisionGridEntry grid_entry;
+  int altitude;
+  std::string type;
   std::string sprite_name;
   Sprite* p_sprite;
   bool sprite_center;
@@ -196,16 +203,11 @@ class Object {
   int sprite_index;
   int sprite_slowdown;
   int sprite_slowdown_count;
-  int altitude;
-  Solidness solidness;
-  bool no_soft;
   std::vector<std::string> event_name;  // at most MAX_OBJ_EVENTS
   bool modified[ATTRIBUTE_COUNT];
   Shape shape;
-  bool path_following;
   Path path;
   PathFind* p_path_find;
-  CollisionGridEntry grid_entry;
 };
 
 }  // namespace vt

@@ -65,6 +65,12 @@ ObjectList SceneGraph::activeObjects() const { return objects; }
 
 ObjectList SceneGraph::solidObjects() const { return solid_objects; }
 
+const ObjectList& SceneGraph::getActiveList() const { return objects; }
+
+const ObjectList& SceneGraph::getVisibleList(int altitude) const {
+  return visible_objects[altitude];
+}
+
 void SceneGraph::solidCollisions(const Box& box, const Object* p_except,
                                  std::vector<Object*>& found) const {
   if (grid.collisions(box, p_except, found)) return;

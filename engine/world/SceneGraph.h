@@ -29,6 +29,11 @@ class SceneGraph {
   /// The visible objects at altitude; empty (with a message) for a bad altitude.
   ObjectList visibleObjects(int altitude) const;
 
+  /// The lists themselves, for walks that take their own snapshot: valid
+  /// until the scene graph changes. The altitude must be valid.
+  const ObjectList& getActiveList() const;
+  const ObjectList& getVisibleList(int altitude) const;
+
   /// Replaces found with the solid objects other than p_except whose world
   /// boxes intersect box, in the solid list's order.
   void solidCollisions(const Box& box, const Object* p_except, std::vector<Object*>& found) const;

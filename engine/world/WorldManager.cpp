@@ -108,7 +108,7 @@ int WorldManager::markForDelete(Object* p_o) {
 bool WorldManager::isMarkedForDelete(const Object* p_o) const { return marked.count(p_o) != 0; }
 
 void WorldManager::update() {
-  ObjectSnapshot active(scene_graph.activeObjects());
+  ObjectSnapshot active(scene_graph.getActiveList());
   for (int i = 0; i < active.getCount(); i++) {
     Object* p_o = active.getLive(i);
     if (!p_o) continue;
@@ -131,7 +131,7 @@ void WorldManager::update() {
 
 void WorldManager::draw() {
   for (int altitude = MIN_ALTITUDE; altitude <= MAX_ALTITUDE; altitude++) {
-    ObjectSnapshot visible(scene_graph.visibleObjects(altitude));
+    ObjectSnapshot visible(scene_graph.getVisibleList(altitude));
     for (int i = 0; i < visible.getCount(); i++) {
       Object* p_o = visible.getLive(i);
       if (p_o && (boxIntersectsBox(getWorldBox(p_o), view) || isViewObject(p_o))) p_o->draw();
