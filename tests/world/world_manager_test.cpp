@@ -7,67 +7,8 @@ using vt::Vector;
 
 using WorldManagerTest = WorldTest;
 
-TEST_F(WorldManagerTest, SolidnessDecidesTheMoveAndEachCollisionIsReportedMoverFirst) {
-  const Strings both = {"mover vt::collision", "wall vt::collision", "mover vt::collision",
-                        "twin vt::collision"};
-  struct {
-    vt::Solidness mover, walls;
-    bool no_soft, moves;
-  } cases[] = {{vt::HARD, vt::HARD, false, false},    {vt::HARD, vt::SOFT, true, false},
-               {vt::HARD, vt::SOFT, false, true},     {vt::SOFT, vt::HARD, true, true},
-               {vt::SPECTRAL, vt::HARD, false, true}, {vt::HARD, vt::SPECTRAL, false, true}};
-  for (const auto& c : cases) {
-    journal.clear();
-    Probe mover("mover", Vector(1, 1)), wall("wall", Vector(2, 1)), twin("twin", Vector(2, 1));
-    mover.setSolidness(c.mover);
-    mover.setNoSoft(c.no_soft);
-    wall.setSolidness(c.walls);
-    twin.setSolidness(c.walls);
-    EXPECT_EQ(world().moveObject(&mover, Vector(2, 1)), c.moves ? 0 : -1);
-    EXPECT_EQ(mover.getPosition(), c.moves ? Vector(2, 1) : Vector(1, 1));
-    bool collide = c.mover != vt::SPECTRAL && c.walls != vt::SPECTRAL;
-    EXPECT_EQ(journal, collide ? both : Strings{}) << c.mover << c.walls;
-    EXPECT_EQ(world().getCollisions(&mover, Vector(2, 1)).getCount(),
-              c.walls == vt::SPECTRAL ? 0 : 2);
-  }
-  Probe door("door", Vector(6, 5)), hero("hero", Vector(5, 5));
-  Vector at;
-  hero.reaction = [&](const vt::Event* p_e) {
-    at = static_cast<const vt::EventCollision*>(p_e)->getPosition();
-  };
-  door.reaction = [&](const vt::Event*) { door.setSolidness(vt::SOFT); };  // lets it through
-  EXPECT_EQ(world().moveObject(&hero, Vector(6, 5)), 0);
-  EXPECT_EQ(at, Vector(6, 5));
-}
-
-TEST_F(WorldManagerTest, OutEventOnlyWhenLeavingTheWorld) {
-  Probe o("o", Vector(124, 10));  // at 125.4 its box still touches the edge
-  for (float x : {125.4f, 126.0f, 127.0f, 124.0f, -2.0f}) world().moveObject(&o, Vector(x, 10));
-  EXPECT_EQ(journal, (Strings{"o vt::out", "o vt::out"}));
-}
-
-TEST_F(WorldManagerTest, UpdateMovesByVelocityThenAccelerates) {
-  Probe slow("slow", Vector(10, 5)), pushed("pushed", Vector(20, 5));
-  slow.setVelocity(Vector(0.5f, 0));
-  pushed.setAcceleration(Vector(0.1f, 0));
-  world().update();
-  world().update();
-  EXPECT_EQ(slow.getPosition(), Vector(11, 5));
-  EXPECT_FLOAT_EQ(pushed.getPosition().getX(), 20.1f);
-}
-
-TEST_F(WorldManagerTest, MarkedObjectsAreDeletedOnceAtTheEndOfUpdate) {
-  Probe* p_o = new Probe;
-  EXPECT_EQ(world().markForDelete(p_o) + world().markForDelete(p_o), 0);
-  EXPECT_EQ(world().markForDelete(nullptr), -1);
-  EXPECT_TRUE(
-      logged({"WorldManager::markForDelete(): unable to add object (nil) to deletions list"}));
-  Probe* p_gone = new Probe;
-  world().markForDelete(p_gone);
-  delete p_gone;  // deleted outright after marking: not deleted again
-  world().update();
-  EXPECT_TRUE(world().getAllObjects().isEmpty());
-}
+// Collisions, out-of-world events and moves are compared with the plain scan
+// on random worlds in world_update_test.cpp.
 
 TEST_F(WorldManagerTest, HandlersMayCreateMarkAndDeleteDuringUpdate) {
   Probe* p_mover = new Probe("mover", Vector(1, 1));

@@ -135,6 +135,9 @@ TEST_F(WorldUpdateTest, MarkedObjectsAreDeletedOnceWhateverTheirDestructorsMark)
   for (vt::Object* p_o : {static_cast<vt::Object*>(p_a), static_cast<vt::Object*>(p_self),
                           static_cast<vt::Object*>(p_outright), static_cast<vt::Object*>(p_a)})
     EXPECT_EQ(world().markForDelete(p_o), 0);
+  EXPECT_EQ(world().markForDelete(nullptr), -1);
+  EXPECT_TRUE(
+      logged({"WorldManager::markForDelete(): unable to add object (nil) to deletions list"}));
   delete p_outright;
   world().update();
   EXPECT_EQ(Linked::deleted, 4);
