@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/LogManager.h"
+#include "resources/AudioDevice.h"
 #include "resources/SpriteFile.h"
 
 namespace vt {
@@ -25,7 +26,10 @@ int ResourceManager::startUp() {
   sound_count = 0;
   music_count = 0;
   Manager::startUp();
-  LogManager::getInstance().writeLog(1, "ResourceManager::startUp(): successfully started.");
+  LogManager& log = LogManager::getInstance();
+  if (!audioDeviceAvailable())
+    log.writeLog("ResourceManager::startUp(): No audio device can be opened; sound is off.");
+  log.writeLog(1, "ResourceManager::startUp(): successfully started.");
   return 0;
 }
 
