@@ -63,7 +63,7 @@ int ResourceManager::loadSprite(std::string filename, std::string label) {
     return -1;
   }
   log.writeLog(1, "ResourceManager::loadSprite(): Opened file '%s'", filename.c_str());
-  std::unique_ptr<Sprite> p_new = readSpriteFile(file);
+  std::unique_ptr<Sprite> p_new = readSpriteFile(file, filename);
   if (!p_new) return -1;
   p_new->setLabel(label);
   p_sprite[sprite_count] = std::move(p_new);
