@@ -1,6 +1,7 @@
 #include "core/GameManager.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -29,11 +30,9 @@ GameManager& GameManager::getInstance() {
 
 int GameManager::startUp() {
   LogManager& log = LogManager::getInstance();
+  start_error.clear();
   loadConfig(readConfig());
-  if (log.startUp() != 0) {
-    log.writeLog("Error starting LogManager!");
-    return -1;
-  }
+  if (log.startUp() != 0) return startFailed("Error starting LogManager!");
   log.writeLog("****************************************************");
   log.writeLog("** Vantle version %.1f **", static_cast<double>(VANTLE_VERSION));
   log.writeLog(1, "Log Manager started.");
@@ -92,13 +91,31 @@ int GameManager::startManagers(bool headless) {
   }
   for (const Start& start : order) {
     if (headless && start.with_window) continue;
-    if (start.manager.startUp() != 0) {
-      log.writeLog("%s", start.failed);
-      return -1;
-    }
+    if (start.manager.startUp() != 0) return startFailed(start.failed);
     log.writeLog(1, "%s", start.started);
   }
   return 0;
+}
+
+int GameManager::startFailed(const std::string& reason) {
+  LogManager::getInstance().writeLog("%s", reason.c_str());
+  start_error = reason;
+  return -1;
+}
+
+int GameManager::abandonStartUp(const std::string& program) {
+  LogManager& log = LogManager::getInstance();
+  log.writeLog("Error starting game manager!");
+  std::string log_file = log.getFileName();
+  shutDown();
+  std::string reason = start_error.empty() ? "The engine did not start." : start_error;
+  if (log_file.empty())
+    fprintf(stderr, "%s: %s No log file could be opened; its lines are above.\n", program.c_str(),
+            reason.c_str());
+  else
+    fprintf(stderr, "%s: %s See the log '%s'.\n", program.c_str(), reason.c_str(),
+            log_file.c_str());
+  return 1;
 }
 
 void GameManager::run() {
