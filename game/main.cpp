@@ -6,11 +6,7 @@
 int main(int, char**) {
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
-  if (game.startUp() != 0) {
-    log.writeLog("Error starting game manager!");
-    game.shutDown();
-    return 0;
-  }
+  if (game.startUp() != 0) return game.abandonStartUp("maze");
   log.setFlush(true);
   vt::splash();
   loadGameResources();

@@ -10,11 +10,7 @@ int main(int, char**) {
   config.setWindowTitle("Arena");
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
-  if (game.startUp() != 0) {
-    log.writeLog("Error starting game manager!");
-    game.shutDown();
-    return 1;
-  }
+  if (game.startUp() != 0) return game.abandonStartUp("arena");
   log.setFlush(true);
   vt::splash();
   loadArenaResources();
