@@ -10,7 +10,8 @@ install(TARGETS vantle EXPORT VantleTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
 # Headers the engine keeps to itself (and its tests) stay out of the package.
 set(VANTLE_INTERNAL_HEADERS ClockReading.h FramePacer.h InterestTable.h Display.h ShapePolygon.h
-    SplashArt.h ObjectRegistry.h PathCycle.h XInputState.h AudioDevice.h)
+    SplashArt.h ObjectRegistry.h PathCycle.h XInputState.h AudioDevice.h
+    RunRecord.h RunInput.h)
 set(internal_patterns)
 foreach(header ${VANTLE_INTERNAL_HEADERS})
   list(APPEND internal_patterns PATTERN ${header} EXCLUDE)

@@ -54,6 +54,9 @@ int GameManager::startUp() {
 
   int seed = config.getRandomSeed();
   if (seed == 0) seed = static_cast<int>(static_cast<std::uint32_t>(time(nullptr)));
+  // A replay brings the seed of its recording.
+  std::string run_files_error = InputManager::getInstance().openRunFiles(seed);
+  if (!run_files_error.empty()) return startFailed(run_files_error);
   log.writeLog(10, "GameManager()::startUp(): seed is %d", seed);
   srand(static_cast<unsigned>(seed));
 
@@ -140,11 +143,14 @@ void GameManager::run() {
 
 bool GameManager::stopSignalled() {
   int signal = getStopSignal();
-  if (signal == 0) return false;
+  bool replay_ended = InputManager::getInstance().replayEnded();
+  if (signal == 0 && !replay_ended) return false;
   // Once noted, every later loop of the program ends at once too.
-  if (!game_over)
-    LogManager::getInstance().writeLog("GameManager::run(): Signal %d received. Setting game over.",
-                                       signal);
+  LogManager& log = LogManager::getInstance();
+  if (!game_over && signal != 0)
+    log.writeLog("GameManager::run(): Signal %d received. Setting game over.", signal);
+  else if (!game_over)
+    log.writeLog("GameManager::run(): The replayed input has ended. Setting game over.");
   game_over = true;
   return true;
 }
@@ -172,6 +178,7 @@ void GameManager::setStepCount(int new_step_count) {
 void GameManager::shutDown() {
   LogManager& log = LogManager::getInstance();
   game_over = true;
+  InputManager::getInstance().closeRunFiles();
   if (timeEndPeriod(1) == TIMER_CANNOT_ACCEPT)
     log.writeLog(1, "GameManager()::shutDown(): Warning!  timeEndPeriod() cannot accept 1 msec.");
   WorldManager::getInstance().shutDown();

@@ -54,7 +54,8 @@ class GameManager : public Manager {
   int startFailed(const std::string& reason);
   /// The frame's work, without counting it.
   void doFrame();
-  /// Whether a stop signal arrived; it sets game over, saying so once.
+  /// Whether a stop signal arrived or a replay has run out; either sets game
+  /// over, saying so once.
   bool stopSignalled();
   /// Sets the frame count, which the log writes on each line.
   void setStepCount(int new_step_count);
