@@ -87,9 +87,9 @@ TEST_F(GraphicsManagerTest, TheGameWithoutADisplayLogsWhyAndEndsWithAFailure) {
   int status = std::system("env -u DISPLAY " MAZE_PROGRAM " >stdout.txt 2>stderr.txt");
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(readLines("stderr.txt"),
-            std::vector<std::string>{
-                "maze: Error starting graphics manager! See the log 'vantle.log'."});
+  EXPECT_EQ(
+      readLines("stderr.txt"),
+      std::vector<std::string>{"maze: Error starting graphics manager! See the log 'vantle.log'."});
   std::vector<std::string> log = logMessages();
   EXPECT_TRUE(contains(log, NO_WINDOW));
   EXPECT_TRUE(contains(log, "Error starting graphics manager!"));
