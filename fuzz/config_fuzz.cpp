@@ -84,23 +84,35 @@ void checkSettings(const std::string& text) {
   const vt::Config& config = vt::Config::getInstance();
   Items items = expectedItems(text);
   std::string v;
-  FUZZ_CHECK(config.getFrameTime() ==
-             ((v = firstValue(items, "frame_time")).empty() ? 33 : number(v)));
+  // The engine keeps the default of a number past its limit.
+  auto limited = [&items](const char* key, int fallback, int limit) {
+    std::string value = firstValue(items, key);
+    return value.empty() || number(value) > limit ? fallback : number(value);
+  };
+  FUZZ_CHECK(config.getFrameTime() == limited("frame_time", 33, vt::MAX_FRAME_TIME));
+  int horizontal_pixels = limited("window_horizontal_pixels", 1024, vt::MAX_WINDOW_PIXELS);
+  int vertical_pixels = limited("window_vertical_pixels", 768, vt::MAX_WINDOW_PIXELS);
+  int horizontal_chars =
+      (v = firstValue(items, "window_horizontal_chars")).empty() ? 80 : number(v);
+  int vertical_chars = (v = firstValue(items, "window_vertical_chars")).empty() ? 24 : number(v);
+  FUZZ_CHECK(config.getWindowHorizontalPixels() == horizontal_pixels);
+  FUZZ_CHECK(config.getWindowVerticalPixels() == vertical_pixels);
+  FUZZ_CHECK(config.getWindowHorizontalChars() == horizontal_chars);
+  FUZZ_CHECK(config.getWindowVerticalChars() == vertical_chars);
   float font_scale = 2.0f;
   if (!(v = firstValue(items, "font_scale")).empty()) {
     double read = std::strtod(v.c_str(), nullptr);
     // A value no float can hold is not taken.
     if (std::isfinite(read) && std::fabs(read) <= FLT_MAX) font_scale = static_cast<float>(read);
   }
+  // Nor a scale that makes glyphs larger than the engine allows.
+  if (horizontal_chars > 0 && vertical_chars > 0 &&
+      font_scale *
+              std::min(static_cast<float>(horizontal_pixels) / static_cast<float>(horizontal_chars),
+                       static_cast<float>(vertical_pixels) / static_cast<float>(vertical_chars)) >
+          vt::MAX_GLYPH_PIXELS)
+    font_scale = 2.0f;
   FUZZ_CHECK(config.getFontScale() == font_scale);
-  FUZZ_CHECK(config.getWindowHorizontalPixels() ==
-             ((v = firstValue(items, "window_horizontal_pixels")).empty() ? 1024 : number(v)));
-  FUZZ_CHECK(config.getWindowVerticalPixels() ==
-             ((v = firstValue(items, "window_vertical_pixels")).empty() ? 768 : number(v)));
-  FUZZ_CHECK(config.getWindowHorizontalChars() ==
-             ((v = firstValue(items, "window_horizontal_chars")).empty() ? 80 : number(v)));
-  FUZZ_CHECK(config.getWindowVerticalChars() ==
-             ((v = firstValue(items, "window_vertical_chars")).empty() ? 24 : number(v)));
   const char* const colors[] = {"black", "red",     "green", "yellow",
                                 "blue",  "magenta", "cyan",  "white"};
   vt::Color color = vt::BLACK;

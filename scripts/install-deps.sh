@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config
-  libsfml-dev libx11-dev
+  libsfml-dev libx11-dev libopenal-dev
   libgtest-dev libbenchmark-dev
   xvfb xauth xdotool imagemagick
   fonts-dejavu-core

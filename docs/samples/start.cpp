@@ -37,10 +37,9 @@ class Ship : public vt::Object {
 
 int main() {
   vt::GameManager& game = vt::GameManager::getInstance();
-  if (game.startUp() != 0) {  // reads vt-config.txt, opens the log and the window
-    game.shutDown();
-    return 1;
-  }
+  // startUp reads vt-config.txt, opens the log and the window; if it fails,
+  // abandonStartUp shuts down and says why on standard error.
+  if (game.startUp() != 0) return game.abandonStartUp("start");
   vt::ResourceManager::getInstance().loadSprite("sprites/ship.txt", "ship");
 
   // The world and the part of it shown: here both are the default window.

@@ -32,6 +32,8 @@ void Config::reset() {
   logfile = "vantle.log";
   random_seed = 0;
   log_size_limit = LOG_SIZE_LIMIT_DEFAULT;
+  record_file.clear();
+  replay_file.clear();
   config_text.clear();
 }
 
@@ -65,6 +67,10 @@ int Config::getRandomSeed() const { return random_seed; }
 void Config::setRandomSeed(int seed) { random_seed = seed; }
 int Config::getLogSizeLimit() const { return log_size_limit; }
 void Config::setLogSizeLimit(int bytes) { log_size_limit = bytes; }
+std::string Config::getRecordFile() const { return record_file; }
+void Config::setRecordFile(std::string file) { record_file = std::move(file); }
+std::string Config::getReplayFile() const { return replay_file; }
+void Config::setReplayFile(std::string file) { replay_file = std::move(file); }
 std::string Config::getConfigText() const { return config_text; }
 void Config::setConfigText(std::string text) { config_text = std::move(text); }
 
@@ -184,6 +190,15 @@ const ConfigKey CONFIG_KEYS[] = {
        else
          c.setLogSizeLimit(readInt(v));
      }},
+    // A file named on the command line wins.
+    {"record_file",
+     [](Config& c, const std::string& v) {
+       if (c.getRecordFile().empty()) c.setRecordFile(v);
+     }},
+    {"replay_file",
+     [](Config& c, const std::string& v) {
+       if (c.getReplayFile().empty()) c.setReplayFile(v);
+     }},
 };
 
 // The glyph size the settings give, as the graphics manager will compute it.
@@ -217,6 +232,17 @@ void loadConfig(std::string text) {
     config.setFontScale(previous_scale);
     refuse("font scale", scale_text);
   }
+}
+
+bool takeRunOption(const std::string& option, const std::string& file) {
+  Config& config = Config::getInstance();
+  if (option == "--record")
+    config.setRecordFile(file);
+  else if (option == "--replay")
+    config.setReplayFile(file);
+  else
+    return false;
+  return true;
 }
 
 void logConfig() {

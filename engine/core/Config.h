@@ -62,6 +62,13 @@ class Config {
   /// Bytes a log file may hold before it is moved aside for a new one.
   int getLogSizeLimit() const;
   void setLogSizeLimit(int bytes);
+  /// Where the run's input is recorded; empty for no recording.
+  std::string getRecordFile() const;
+  void setRecordFile(std::string file);
+  /// A recording whose input the run replays instead of the live input;
+  /// empty for none.
+  std::string getReplayFile() const;
+  void setReplayFile(std::string file);
   std::string getConfigText() const;
   void setConfigText(std::string text);
 
@@ -86,6 +93,8 @@ class Config {
   std::string logfile;
   int random_seed;
   int log_size_limit;
+  std::string record_file;
+  std::string replay_file;
   std::string config_text;
 };
 
@@ -95,6 +104,11 @@ std::string readConfig();
 
 /// Stores the text and applies every key found in it to Config.
 void loadConfig(std::string text);
+
+/// Takes a program's "--record FILE" or "--replay FILE" option into the
+/// configuration, where it wins over the configuration file's key; whether
+/// the option was one of these.
+bool takeRunOption(const std::string& option, const std::string& file);
 
 /// Writes the current settings to the log at level 1.
 void logConfig();

@@ -1,6 +1,7 @@
 #include "core/GameManager.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 
@@ -29,11 +30,9 @@ GameManager& GameManager::getInstance() {
 
 int GameManager::startUp() {
   LogManager& log = LogManager::getInstance();
+  start_error.clear();
   loadConfig(readConfig());
-  if (log.startUp() != 0) {
-    log.writeLog("Error starting LogManager!");
-    return -1;
-  }
+  if (log.startUp() != 0) return startFailed("Error starting LogManager!");
   log.writeLog("****************************************************");
   log.writeLog("** Vantle version %.1f **", static_cast<double>(VANTLE_VERSION));
   log.writeLog(1, "Log Manager started.");
@@ -55,6 +54,9 @@ int GameManager::startUp() {
 
   int seed = config.getRandomSeed();
   if (seed == 0) seed = static_cast<int>(static_cast<std::uint32_t>(time(nullptr)));
+  // A replay brings the seed of its recording.
+  std::string run_files_error = InputManager::getInstance().openRunFiles(seed);
+  if (!run_files_error.empty()) return startFailed(run_files_error);
   log.writeLog(10, "GameManager()::startUp(): seed is %d", seed);
   srand(static_cast<unsigned>(seed));
 
@@ -92,13 +94,31 @@ int GameManager::startManagers(bool headless) {
   }
   for (const Start& start : order) {
     if (headless && start.with_window) continue;
-    if (start.manager.startUp() != 0) {
-      log.writeLog("%s", start.failed);
-      return -1;
-    }
+    if (start.manager.startUp() != 0) return startFailed(start.failed);
     log.writeLog(1, "%s", start.started);
   }
   return 0;
+}
+
+int GameManager::startFailed(const std::string& reason) {
+  LogManager::getInstance().writeLog("%s", reason.c_str());
+  start_error = reason;
+  return -1;
+}
+
+int GameManager::abandonStartUp(const std::string& program) {
+  LogManager& log = LogManager::getInstance();
+  log.writeLog("Error starting game manager!");
+  std::string log_file = log.getFileName();
+  shutDown();
+  std::string reason = start_error.empty() ? "The engine did not start." : start_error;
+  if (log_file.empty())
+    fprintf(stderr, "%s: %s No log file could be opened; its lines are above.\n", program.c_str(),
+            reason.c_str());
+  else
+    fprintf(stderr, "%s: %s See the log '%s'.\n", program.c_str(), reason.c_str(),
+            log_file.c_str());
+  return 1;
 }
 
 void GameManager::run() {
@@ -123,11 +143,14 @@ void GameManager::run() {
 
 bool GameManager::stopSignalled() {
   int signal = getStopSignal();
-  if (signal == 0) return false;
+  bool replay_ended = InputManager::getInstance().replayEnded();
+  if (signal == 0 && !replay_ended) return false;
   // Once noted, every later loop of the program ends at once too.
-  if (!game_over)
-    LogManager::getInstance().writeLog("GameManager::run(): Signal %d received. Setting game over.",
-                                       signal);
+  LogManager& log = LogManager::getInstance();
+  if (!game_over && signal != 0)
+    log.writeLog("GameManager::run(): Signal %d received. Setting game over.", signal);
+  else if (!game_over)
+    log.writeLog("GameManager::run(): The replayed input has ended. Setting game over.");
   game_over = true;
   return true;
 }
@@ -155,6 +178,7 @@ void GameManager::setStepCount(int new_step_count) {
 void GameManager::shutDown() {
   LogManager& log = LogManager::getInstance();
   game_over = true;
+  InputManager::getInstance().closeRunFiles();
   if (timeEndPeriod(1) == TIMER_CANNOT_ACCEPT)
     log.writeLog(1, "GameManager()::shutDown(): Warning!  timeEndPeriod() cannot accept 1 msec.");
   WorldManager::getInstance().shutDown();

@@ -22,6 +22,12 @@ class GameManager : public Manager {
   /// Stops the managers, the log last.
   void shutDown() override;
 
+  /// For a program whose startUp failed: logs "Error starting game
+  /// manager!", shuts the engine down as after a run, then says on standard
+  /// error, in one line headed by the program's name, why and which log
+  /// tells more. The status for the program to end with: 1.
+  int abandonStartUp(const std::string& program);
+
   /// Runs the game loop until the game-over flag is set: one frame after
   /// another, each filled up to the frame time with a sleep.
   void run();
@@ -44,14 +50,18 @@ class GameManager : public Manager {
 
   /// Starts the managers after the log in order; -1 at the first that fails.
   int startManagers(bool headless);
+  /// Logs why start-up failed and keeps it for abandonStartUp; -1.
+  int startFailed(const std::string& reason);
   /// The frame's work, without counting it.
   void doFrame();
-  /// Whether a stop signal arrived; it sets game over, saying so once.
+  /// Whether a stop signal arrived or a replay has run out; either sets game
+  /// over, saying so once.
   bool stopSignalled();
   /// Sets the frame count, which the log writes on each line.
   void setStepCount(int new_step_count);
 
   bool game_over;
+  std::string start_error;
   int frame_time;
   int step_count;
 };

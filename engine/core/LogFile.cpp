@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,7 +23,9 @@ FILE* LogFile::openLocked(const std::string& path, bool* p_held) {
     ::close(fd);
     return nullptr;
   }
-  if (ftruncate(fd, 0) != 0) {
+  // A device such as /dev/null cannot be emptied, nor does it need to be.
+  struct stat info;
+  if (fstat(fd, &info) != 0 || (S_ISREG(info.st_mode) && ftruncate(fd, 0) != 0)) {
     ::close(fd);
     return nullptr;
   }
@@ -41,6 +44,8 @@ bool LogFile::open(const std::string& new_name) {
     p_stream = openLocked(name);
   }
   size = 0;
+  struct stat info;
+  regular = p_stream && fstat(fileno(p_stream), &info) == 0 && S_ISREG(info.st_mode);
   return p_stream != nullptr;
 }
 
@@ -55,7 +60,8 @@ std::string LogFile::getName() const { return name; }
 
 bool LogFile::account(long bytes, long limit) {
   size += bytes;
-  if (!p_stream || limit <= 0 || size < limit) return false;
+  // Only a regular file is moved aside: never a device such as /dev/null.
+  if (!p_stream || !regular || limit <= 0 || size < limit) return false;
   std::string aside = name + ".1";
   fflush(p_stream);
   std::rename(name.c_str(), aside.c_str());

@@ -42,6 +42,7 @@ class LogFile {
   FILE* p_stream = nullptr;
   std::string name;
   long size = 0;
+  bool regular = false;  // a regular file, which may be moved aside
 };
 
 }  // namespace vt

@@ -94,6 +94,10 @@ void LogManager::setLogTimeString(bool new_log_time_string) {
 
 void LogManager::setLogStepCount(bool new_log_step_count) { log_step_count = new_log_step_count; }
 
+std::string LogManager::getFileName() const {
+  return isStarted() || file.getStream() ? file.getName() : "";
+}
+
 void LogManager::setStepCount(int new_step_count) { step_count = new_step_count; }
 
 }  // namespace vt

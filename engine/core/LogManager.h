@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <string>
 
 #include "core/LogFile.h"
 #include "core/Manager.h"
@@ -39,6 +40,8 @@ class LogManager : public Manager {
   void setFlush(bool do_flush = true);
   void setLogTimeString(bool log_time_string = true);
   void setLogStepCount(bool log_step_count = true);
+  /// The file the log is written to; empty when it has not been opened.
+  std::string getFileName() const;
   /// The frame number written on each line; the game manager keeps it
   /// current.
   void setStepCount(int new_step_count);

@@ -12,7 +12,9 @@
 
 namespace vt {
 
-PathManager::PathManager() : cycle_time(0) { setType("PathManager"); }
+PathManager::PathManager() : cycle_time(0), last_plies(0), planned_plies(-1) {
+  setType("PathManager");
+}
 
 PathManager& PathManager::getInstance() {
   static PathManager instance;
@@ -43,14 +45,21 @@ void PathManager::cycle() {
 
 void PathManager::cycle(const std::function<int()>& split) {
   auto elapsed = [&split] { return split() / 1000; };
+  int plan = planned_plies;
+  planned_plies = -1;
+  last_plies = 0;
   // Without a budget (a frame time of 0 or 1) each search still takes one
   // ply per cycle, so that searches end in a game that runs at full speed.
   bool once = cycle_time <= 0;
-  while (!path_finds.empty() && (once || elapsed() < cycle_time)) {
+  // A planned cycle ends at its count of plies instead of its time.
+  auto goOn = [&] { return plan >= 0 ? last_plies < plan : once || elapsed() < cycle_time; };
+  auto stop = [&] { return plan >= 0 ? last_plies >= plan : !once && overran(elapsed()); };
+  while (!path_finds.empty() && goOn()) {
     std::size_t i = 0;
     while (i < path_finds.size()) {
       PathFind* p_path_find = path_finds[i];
       int status = p_path_find->cycleOnce();
+      last_plies++;
       if (status == INCOMPLETE) {
         i++;
       } else {
@@ -60,11 +69,11 @@ void PathManager::cycle(const std::function<int()>& split) {
         p_path_find->getObject()->eventHandler(&event);
         if (once && i < path_finds.size() && path_finds[i] == p_path_find) i++;
       }
-      if (!once && overran(elapsed())) return;
+      if (stop()) return;
     }
     if (once) return;
   }
-  overran(elapsed());
+  if (plan < 0) overran(elapsed());
 }
 
 void cycleTimed(PathManager& manager, const std::function<int()>& split) { manager.cycle(split); }
@@ -110,5 +119,9 @@ bool PathManager::isRegistered(const PathFind* p_path_find) const {
 int PathManager::getPathFindCount() const { return static_cast<int>(path_finds.size()); }
 
 int PathManager::getCycleTime() const { return cycle_time; }
+
+int PathManager::getLastPlies() const { return last_plies; }
+
+void PathManager::planPlies(int plies) { planned_plies = plies; }
 
 }  // namespace vt

@@ -39,6 +39,13 @@ class PathManager : public Manager {
   /// Budget per cycle in milliseconds.
   int getCycleTime() const;
 
+  /// The plies the last cycle did.
+  int getLastPlies() const;
+
+  /// Has the next cycle do exactly that many plies (as long as there are
+  /// searches), whatever the time: a replay repeats a recorded run's.
+  void planPlies(int plies);
+
  private:
   friend void cycleTimed(PathManager& manager, const std::function<int()>& split);
 
@@ -52,6 +59,8 @@ class PathManager : public Manager {
 
   std::vector<PathFind*> path_finds;
   int cycle_time;
+  int last_plies;
+  int planned_plies;  // -1: by the budget
 };
 
 }  // namespace vt

@@ -1,11 +1,15 @@
 #include "presentation/InputManager.h"
 
+#include <filesystem>
+#include <fstream>
 #include <utility>
 
+#include "core/Config.h"
 #include "core/EventMouse.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
+#include "presentation/RunInput.h"
 #include "presentation/SfmlConvert.h"
 
 namespace vt {
@@ -46,7 +50,11 @@ Vector toSpaces(int x, int y) {
 }
 }  // namespace
 
-InputManager::InputManager() : p_source(&window_source) { setType("InputManager"); }
+InputManager::InputManager() : p_source(&window_source), p_reading(&window_source) {
+  setType("InputManager");
+}
+
+InputManager::~InputManager() = default;
 
 InputManager& InputManager::getInstance() {
   static InputManager instance;
@@ -93,18 +101,22 @@ bool InputManager::isValid(std::string event_type) const {
 
 void InputManager::setInputSource(InputSource* p_new_source) {
   p_source = p_new_source ? p_new_source : &window_source;
+  p_reading = p_source;
 }
 
 void InputManager::getInput() {
   LogManager& log = LogManager::getInstance();
-  if (!p_source->hasWindow()) {
+  p_reading = frameSource();
+  // A replay that has run out reads nothing; the game loop ends on it.
+  if (!p_reading) return;
+  if (!p_reading->hasWindow()) {
     log.writeLog("InputManager::getInput(): GraphicsManager unexpectedly returned null window!");
     return;
   }
-  p_source->refresh();
+  p_reading->refresh();
 
   sf::Event event;
-  while (p_source->pollEvent(event)) {
+  while (p_reading->pollEvent(event)) {
     switch (event.type) {
       case sf::Event::Closed:
         // The rest of the queue stays for a later call.
@@ -134,6 +146,77 @@ void InputManager::getInput() {
   dispatchHeldButtons();
   dispatchHeldKeys();
 }
+
+InputSource* InputManager::frameSource() {
+  InputSource* p_frame_source = p_source;
+  if (p_replay) {
+    if (!p_replay->nextFrame()) return nullptr;
+    p_frame_source = p_replay.get();
+  }
+  if (p_recording) {
+    p_recording->nextFrame(*p_frame_source);
+    p_frame_source = p_recording.get();
+  }
+  return p_frame_source;
+}
+
+std::string InputManager::openRunFiles(int& seed) {
+  const Config& config = Config::getInstance();
+  LogManager& log = LogManager::getInstance();
+  p_replay.reset();
+  p_recording.reset();
+  replay_file = config.getReplayFile();
+  std::string origin = "InputManager::openRunFiles(): ";
+  if (!replay_file.empty()) {
+    std::error_code ignored;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(replay_file, ignored))
+      in.open(replay_file, std::ios::binary);
+    if (!in.is_open()) return origin + "Cannot read the replay file '" + replay_file + "'.";
+    RecordedRun run;
+    int line = 0;
+    std::string reason;
+    if (!readRecording(in, run, line, reason))
+      return origin + "Replay file '" + replay_file + "' refused, line " + std::to_string(line) +
+             ": " + reason + ".";
+    seed = run.seed;
+    p_replay = std::make_unique<ReplayInput>(std::move(run));
+    log.writeLog(1, "%sReplaying the input of '%s'.", origin.c_str(), replay_file.c_str());
+  }
+  std::string record_file = config.getRecordFile();
+  if (!record_file.empty()) {
+    p_recording = std::make_unique<RecordingInput>();
+    if (!p_recording->open(record_file, seed)) {
+      p_replay.reset();
+      p_recording.reset();
+      return origin + "Cannot write the record file '" + record_file + "'.";
+    }
+    log.writeLog(1, "%sRecording the input to '%s'.", origin.c_str(), record_file.c_str());
+  }
+  return "";
+}
+
+void InputManager::closeRunFiles() {
+  LogManager& log = LogManager::getInstance();
+  bool compare = p_replay && p_replay->getRun().ended;
+  std::string state = p_recording || compare ? worldState() : "";
+  if (p_recording) p_recording->finish(state);
+  p_recording.reset();
+  if (compare && state == p_replay->getRun().end_state &&
+      p_replay->getFrameCount() == p_replay->getRun().frame_count)
+    log.writeLog(1, "InputManager::closeRunFiles(): The replay of '%s' ends as its recording did.",
+                 replay_file.c_str());
+  else if (compare)
+    log.writeLog(
+        "InputManager::closeRunFiles(): Warning! The replay of '%s' ends after %ld of %ld frames "
+        "in state %s, its recording in state %s.",
+        replay_file.c_str(), p_replay->getFrameCount(), p_replay->getRun().frame_count,
+        state.c_str(), p_replay->getRun().end_state.c_str());
+  p_replay.reset();
+  p_reading = p_source;
+}
+
+bool InputManager::replayEnded() const { return p_replay && p_replay->atEnd(); }
 
 EventKeyboard InputManager::toEventKeyboard(const sf::Event& key_event) const {
   EventKeyboard keyboard_event;
@@ -176,14 +259,14 @@ void InputManager::dispatchClick(const sf::Event& button_event) {
     default:
       break;
   }
-  if (p_source->isButtonPressed(sf::Mouse::Left)) mouse_event.setMouseButton(Mouse::LEFT);
-  if (p_source->isButtonPressed(sf::Mouse::Middle)) mouse_event.setMouseButton(Mouse::MIDDLE);
+  if (p_reading->isButtonPressed(sf::Mouse::Left)) mouse_event.setMouseButton(Mouse::LEFT);
+  if (p_reading->isButtonPressed(sf::Mouse::Middle)) mouse_event.setMouseButton(Mouse::MIDDLE);
   mouse_event.setMousePosition(toSpaces(button_event.mouseButton.x, button_event.mouseButton.y));
   onEvent(&mouse_event);
 }
 
 void InputManager::dispatchHeldButtons() {
-  sf::Vector2i pixels = p_source->getMousePosition();
+  sf::Vector2i pixels = p_reading->getMousePosition();
   EventMouse mouse_event;
   mouse_event.setMouseAction(PRESSED);
   mouse_event.setMousePosition(toSpaces(pixels.x, pixels.y));
@@ -193,7 +276,7 @@ void InputManager::dispatchHeldButtons() {
       {sf::Mouse::Middle, Mouse::MIDDLE},
   };
   for (const auto& [sfml_button, button] : buttons) {
-    if (!p_source->isButtonPressed(sfml_button)) continue;
+    if (!p_reading->isButtonPressed(sfml_button)) continue;
     mouse_event.setMouseButton(button);
     onEvent(&mouse_event);
   }
@@ -201,7 +284,7 @@ void InputManager::dispatchHeldButtons() {
 
 void InputManager::dispatchHeldKeys() {
   for (sf::Keyboard::Key sfml_key : HELD_KEYS) {
-    if (!p_source->isKeyPressed(sfml_key)) continue;
+    if (!p_reading->isKeyPressed(sfml_key)) continue;
     EventKeyboard keyboard_event;
     keyboard_event.setKey(Keyboard::fromSFML(sfml_key));
     keyboard_event.setKeyboardAction(KEY_DOWN);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <SFML/Window/Event.hpp>
+#include <memory>
 #include <string>
 
 #include "core/EventKeyboard.h"
@@ -14,9 +15,14 @@
 
 namespace vt {
 
+class ReplayInput;
+class RecordingInput;
+
 class InputManager : public Manager {
  public:
   static InputManager& getInstance();
+
+  ~InputManager() override;
 
   /// Turns key repeat off on the window. Needs the graphics manager started
   /// first; -1 otherwise.
@@ -40,8 +46,24 @@ class InputManager : public Manager {
   /// set; null goes back to the window.
   void setInputSource(InputSource* p_new_source);
 
+  /// Starts replaying the input of the configuration's replay file instead
+  /// of the live input, with its seed, and recording the input read to its
+  /// record file, with the seed given. Empty on success, else why not (a
+  /// replay file that is damaged or no recording, with the line).
+  std::string openRunFiles(int& seed);
+
+  /// Ends the recording with the world's state, and says whether a replay
+  /// ended in the state its recording did. Call before the world empties.
+  void closeRunFiles();
+
+  /// Whether a replay has handed out every frame it recorded.
+  bool replayEnded() const;
+
  private:
   InputManager();
+
+  /// The frame's source: the live one, or a replay, behind a recording.
+  InputSource* frameSource();
 
   void dispatchKey(const sf::Event& key_event, EventKeyboardAction action);
   void dispatchMouseMove(const sf::Event& move_event);
@@ -51,6 +73,10 @@ class InputManager : public Manager {
 
   InputSource window_source;
   InputSource* p_source;
+  InputSource* p_reading;  // this frame's
+  std::unique_ptr<ReplayInput> p_replay;
+  std::unique_ptr<RecordingInput> p_recording;
+  std::string replay_file;
 };
 
 }  // namespace vt

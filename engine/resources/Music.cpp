@@ -1,18 +1,29 @@
 #include "resources/Music.h"
 
+#include <SFML/Audio/InputSoundFile.hpp>
+#include <SFML/Audio/Music.hpp>
 #include <filesystem>
 
 #include "core/LogManager.h"
+#include "resources/AudioDevice.h"
 
 namespace vt {
 
-Music::Music() : label("[Undefined]") {}
+Music::Music() : silent(false), silent_playing(false), label("[Undefined]") {}
+
+Music::~Music() = default;
 
 int Music::loadMusic(std::string filename) {
   // SFML's decoders may read a directory forever: only files go to them.
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(filename, ignored)) return -1;
-  return music.openFromFile(filename) ? 0 : -1;
+  if (!audioDeviceAvailable()) {
+    sf::InputSoundFile file;
+    silent = file.openFromFile(filename);
+    return silent ? 0 : -1;
+  }
+  if (!p_music) p_music = std::make_unique<sf::Music>();
+  return p_music->openFromFile(filename) ? 0 : -1;
 }
 
 void Music::setLabel(std::string new_label) { label = std::move(new_label); }
@@ -21,15 +32,21 @@ std::string Music::getLabel() const { return label; }
 
 void Music::play(bool loop) {
   LogManager::getInstance().writeLog(5, "Music::play(): Playing music.");
-  music.play();
-  music.setLoop(loop);
+  silent_playing = silent;
+  if (!p_music) return;
+  p_music->play();
+  p_music->setLoop(loop);
 }
 
 void Music::stop() {
   LogManager::getInstance().writeLog(5, "Music::stop(): Stopping music.");
-  music.stop();
+  silent_playing = false;
+  if (p_music) p_music->stop();
 }
 
-sf::SoundSource::Status Music::getStatus() const { return music.getStatus(); }
+sf::SoundSource::Status Music::getStatus() const {
+  if (p_music) return p_music->getStatus();
+  return silent_playing ? sf::SoundSource::Playing : sf::SoundSource::Stopped;
+}
 
 }  // namespace vt

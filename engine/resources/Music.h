@@ -1,16 +1,24 @@
 // A music track streamed from its file while it plays, found by its label.
 // Tracks live only in the resource manager, which hands them out as
-// pointers.
+// pointers. The SFML stream is made at the first load, and only when there
+// is an audio device: without one the file is only opened to be checked,
+// and playing makes no sound.
 #pragma once
 
-#include <SFML/Audio/Music.hpp>
+#include <SFML/Audio/SoundSource.hpp>
+#include <memory>
 #include <string>
+
+namespace sf {
+class Music;
+}  // namespace sf
 
 namespace vt {
 
 class Music {
  public:
   Music();
+  ~Music();
   Music(const Music&) = delete;
   Music& operator=(const Music&) = delete;
 
@@ -25,11 +33,14 @@ class Music {
   void play(bool loop = true);
   void stop();
 
-  /// Whether the stream is stopped, paused or playing.
+  /// Whether the stream is stopped, paused or playing; a silent track plays
+  /// from play() until stop().
   sf::SoundSource::Status getStatus() const;
 
  private:
-  sf::Music music;
+  std::unique_ptr<sf::Music> p_music;
+  bool silent;  // opened without an audio device
+  bool silent_playing;
   std::string label;
 };
 

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/LogManager.h"
+#include "resources/AudioDevice.h"
 #include "resources/SpriteFile.h"
 
 namespace vt {
@@ -25,7 +26,10 @@ int ResourceManager::startUp() {
   sound_count = 0;
   music_count = 0;
   Manager::startUp();
-  LogManager::getInstance().writeLog(1, "ResourceManager::startUp(): successfully started.");
+  LogManager& log = LogManager::getInstance();
+  if (!audioDeviceAvailable())
+    log.writeLog("ResourceManager::startUp(): No audio device can be opened; sound is off.");
+  log.writeLog(1, "ResourceManager::startUp(): successfully started.");
   return 0;
 }
 
@@ -59,7 +63,7 @@ int ResourceManager::loadSprite(std::string filename, std::string label) {
     return -1;
   }
   log.writeLog(1, "ResourceManager::loadSprite(): Opened file '%s'", filename.c_str());
-  std::unique_ptr<Sprite> p_new = readSpriteFile(file);
+  std::unique_ptr<Sprite> p_new = readSpriteFile(file, filename);
   if (!p_new) return -1;
   p_new->setLabel(label);
   p_sprite[sprite_count] = std::move(p_new);

@@ -1,24 +1,53 @@
 #include "resources/Sound.h"
 
+#include <SFML/Audio/InputSoundFile.hpp>
+#include <SFML/Audio/Sound.hpp>
+#include <SFML/Audio/SoundBuffer.hpp>
 #include <filesystem>
+#include <vector>
 
 #include "core/LogManager.h"
+#include "resources/AudioDevice.h"
 
 namespace vt {
 
-Sound::Sound() : label("[Undefined]") {}
+namespace {
+// Whether every sample the file announces can be read, as loading it into
+// a buffer would require.
+bool decodesWhole(const std::string& filename) {
+  sf::InputSoundFile file;
+  if (!file.openFromFile(filename)) return false;
+  std::vector<sf::Int16> chunk(4096);
+  sf::Uint64 read = 0, got = 0;
+  do {
+    got = file.read(chunk.data(), chunk.size());
+    read += got;
+  } while (got > 0 && read < file.getSampleCount());
+  return read == file.getSampleCount();
+}
+}  // namespace
+
+Sound::Sound() : silent(false), silent_playing(false), label("[Undefined]") {}
 
 Sound::~Sound() {
-  // The player is destroyed after the buffer it plays: detach it first.
-  sound.resetBuffer();
+  // The player goes before the buffer it plays.
+  p_sound.reset();
+  p_sound_buffer.reset();
 }
 
 int Sound::loadSound(std::string filename) {
   // SFML's decoders may read a directory forever: only files go to them.
   std::error_code ignored;
   if (!std::filesystem::is_regular_file(filename, ignored)) return -1;
-  if (!sound_buffer.loadFromFile(filename)) return -1;
-  sound.setBuffer(sound_buffer);
+  if (!audioDeviceAvailable()) {
+    if (!decodesWhole(filename)) return -1;
+    silent = true;
+    return 0;
+  }
+  if (!p_sound_buffer) p_sound_buffer = std::make_unique<sf::SoundBuffer>();
+  if (!p_sound_buffer->loadFromFile(filename)) return -1;
+  if (!p_sound) p_sound = std::make_unique<sf::Sound>();
+  p_sound->setBuffer(*p_sound_buffer);
   return 0;
 }
 
@@ -28,12 +57,20 @@ std::string Sound::getLabel() const { return label; }
 
 void Sound::play(bool loop) {
   LogManager::getInstance().writeLog(5, "Sound::play(): Playing sound.");
-  sound.play();
-  sound.setLoop(loop);
+  silent_playing = silent;
+  if (!p_sound) return;
+  p_sound->play();
+  p_sound->setLoop(loop);
 }
 
-void Sound::stop() { sound.stop(); }
+void Sound::stop() {
+  silent_playing = false;
+  if (p_sound) p_sound->stop();
+}
 
-sf::SoundSource::Status Sound::getStatus() const { return sound.getStatus(); }
+sf::SoundSource::Status Sound::getStatus() const {
+  if (p_sound) return p_sound->getStatus();
+  return silent_playing ? sf::SoundSource::Playing : sf::SoundSource::Stopped;
+}
 
 }  // namespace vt

@@ -1,11 +1,18 @@
 // A sound effect: samples decoded completely into memory and a player bound
 // to them, found by its label. Sound effects live only in the resource
-// manager, which hands them out as pointers.
+// manager, which hands them out as pointers. The SFML objects are made at
+// the first load, and only when there is an audio device: without one the
+// samples are decoded to be checked, and playing makes no sound.
 #pragma once
 
-#include <SFML/Audio/Sound.hpp>
-#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Audio/SoundSource.hpp>
+#include <memory>
 #include <string>
+
+namespace sf {
+class Sound;
+class SoundBuffer;
+}  // namespace sf
 
 namespace vt {
 
@@ -27,12 +34,15 @@ class Sound {
   void play(bool loop = false);
   void stop();
 
-  /// Whether the player is stopped, paused or playing.
+  /// Whether the player is stopped, paused or playing; a silent sound plays
+  /// from play() until stop().
   sf::SoundSource::Status getStatus() const;
 
  private:
-  sf::Sound sound;
-  sf::SoundBuffer sound_buffer;
+  std::unique_ptr<sf::SoundBuffer> p_sound_buffer;
+  std::unique_ptr<sf::Sound> p_sound;
+  bool silent;  // loaded without an audio device
+  bool silent_playing;
   std::string label;
 };
 

@@ -161,9 +161,15 @@ bool readSpriteHeader(std::istream& file, int& line_number, SpriteHeader& header
   return true;
 }
 
-}  // namespace
+// After the messages about a file, which file it was and what became of
+// it, when the name is known.
+void nameFile(const std::string& filename, const char* outcome) {
+  if (filename.empty()) return;
+  LogManager::getInstance().writeLog("ResourceManager::loadSprite(): Sprite file '%s' %s.",
+                                     filename.c_str(), outcome);
+}
 
-std::unique_ptr<Sprite> readSpriteFile(std::istream& file) {
+std::unique_ptr<Sprite> readSprite(std::istream& file, const std::string& filename) {
   LogManager& log = LogManager::getInstance();
   int line_number = 0;
   SpriteHeader header;
@@ -181,6 +187,7 @@ std::unique_ptr<Sprite> readSpriteFile(std::istream& file) {
     log.writeLog("ResourceManager::loadSprite(): Unrecognized color '%s'", color_name.c_str());
     log.writeLog("  Valid colors are: black, red, green, yellow,");
     log.writeLog("                    blue, magenta, cyan and white.");
+    nameFile(filename, "is drawn in the default color");
   }
   p_new->setColor(color);
   for (int i = 0; i < frames; i++) {
@@ -209,6 +216,14 @@ std::unique_ptr<Sprite> readSpriteFile(std::istream& file) {
   }
 
   return p_new;
+}
+
+}  // namespace
+
+std::unique_ptr<Sprite> readSpriteFile(std::istream& file, const std::string& filename) {
+  std::unique_ptr<Sprite> p_sprite = readSprite(file, filename);
+  if (!p_sprite) nameFile(filename, "refused");
+  return p_sprite;
 }
 
 }  // namespace vt

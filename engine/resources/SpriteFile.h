@@ -6,6 +6,7 @@
 
 #include <istream>
 #include <memory>
+#include <string>
 
 #include "resources/Sprite.h"
 
@@ -13,7 +14,8 @@ namespace vt {
 
 /// Reads a whole sprite file; the sprite without a label, or null after
 /// logging the line and the reason the file was refused. An unknown colour
-/// name is reported and drawn white.
-std::unique_ptr<Sprite> readSpriteFile(std::istream& file);
+/// name is reported and drawn white. A filename, when given, is named in a
+/// line after the messages about the file, with what became of it.
+std::unique_ptr<Sprite> readSpriteFile(std::istream& file, const std::string& filename = "");
 
 }  // namespace vt

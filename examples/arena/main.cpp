@@ -2,19 +2,38 @@
 // the player clicks. Starts the engine with the mouse pointer shown and the
 // window named "Arena" (a vt-config.txt may say otherwise), shows the splash
 // screen, builds the arena and runs the game until Q or the close button.
+// Options: --record FILE keeps the run's input in FILE, --replay FILE plays
+// a recorded run again.
+#include <cstdio>
+
 #include "arena.h"
 
-int main(int, char**) {
+namespace {
+
+// Takes the command line's options into the configuration; false, after
+// saying how the program is used, at one it does not know.
+bool readOptions(int argc, char** argv) {
+  for (int i = 1; i < argc; i++) {
+    if (i + 1 < argc && vt::takeRunOption(argv[i], argv[i + 1])) {
+      i++;
+      continue;
+    }
+    std::fprintf(stderr, "usage: arena [--record FILE] [--replay FILE]\n");
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!readOptions(argc, argv)) return 2;
   vt::Config& config = vt::Config::getInstance();
   config.setShowMouse(true);
   config.setWindowTitle("Arena");
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
-  if (game.startUp() != 0) {
-    log.writeLog("Error starting game manager!");
-    game.shutDown();
-    return 1;
-  }
+  if (game.startUp() != 0) return game.abandonStartUp("arena");
   log.setFlush(true);
   vt::splash();
   loadArenaResources();

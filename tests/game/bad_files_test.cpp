@@ -83,7 +83,7 @@ class BadFilesTest : public vt_test::InTempDir {
       kill(pid, SIGKILL);
     }
     waitpid(pid, &status, 0);
-    EXPECT_TRUE(c.plays || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) << status;
+    EXPECT_TRUE(c.plays || (WIFEXITED(status) && WEXITSTATUS(status) == 1)) << status;
     std::string said = readFile(c.folder + "/vantle.log") + readFile(c.folder + "/stderr.txt");
     for (const std::string& line : c.reported) EXPECT_NE(said.find(line + "\n"), npos) << line;
     for (const std::string& line : c.not_reported) EXPECT_EQ(said.find(line), npos) << line;
@@ -98,8 +98,8 @@ class BadFilesTest : public vt_test::InTempDir {
 // Missing folders, files or folders in the wrong place, sounds cut short, a
 // broken configuration and a log that cannot be written: each is reported,
 // and the game plays on without what it lacks or, without its log or a
-// display, ends with status 0.
-TEST_F(BadFilesTest, EachBrokenFileIsReportedAndTheGamePlaysOnOrEndsWithZero) {
+// display, ends with status 1.
+TEST_F(BadFilesTest, EachBrokenFileIsReportedAndTheGamePlaysOnOrEndsWithOne) {
   ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
   Lines no_folders = NOTHING_LOADED;
   no_folders.push_back("ResourceManager::getMusic(): Music 'music' not found");

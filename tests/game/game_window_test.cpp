@@ -97,7 +97,7 @@ TEST_F(ProgramWindowTest, AFolderForTheFontEndsTheStartUpWithItsMessage) {
   REQUIRE_DISPLAY();
   fs::create_directory("vt-font.ttf");
   status = std::system(MAZE_PROGRAM " >stdout.txt 2>stderr.txt");
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
   for (const char* line :
        {"GraphicsManager::startUp(): Unable to load font from file 'vt-font.ttf'.",
         "Error starting graphics manager!", "Error starting game manager!", "** Game stopped **"})

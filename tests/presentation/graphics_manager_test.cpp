@@ -82,11 +82,14 @@ TEST_F(GraphicsManagerTest, WithoutADisplayOrCellsStartUpFailsAndTheCellsFollowT
                        "pixelsToSpaces(): pixels (128.00,160.00) = spaces (10.00,5.00)"));
 }
 
-TEST_F(GraphicsManagerTest, TheGameWithoutADisplayLogsWhyAndEndsWithZero) {
+TEST_F(GraphicsManagerTest, TheGameWithoutADisplayLogsWhyAndEndsWithAFailure) {
   vt::LogManager::getInstance().shutDown();  // the program's log, not this one's
   int status = std::system("env -u DISPLAY " MAZE_PROGRAM " >stdout.txt 2>stderr.txt");
   ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(
+      readLines("stderr.txt"),
+      std::vector<std::string>{"maze: Error starting graphics manager! See the log 'vantle.log'."});
   std::vector<std::string> log = logMessages();
   EXPECT_TRUE(contains(log, NO_WINDOW));
   EXPECT_TRUE(contains(log, "Error starting graphics manager!"));

@@ -138,6 +138,7 @@ TEST_F(ResourceTest, SpritesAreFoundByTheFirstOfTheirLabelUntilShutDown) {
   EXPECT_EQ(readLines("vantle.log"),
             (Lines{"ResourceManager::loadSprite(): Cannot open file 'folder'",
                    "ResourceManager::loadSprite(): Cannot open file 'missing.txt'",
+                   "ResourceManager::loadSprite(): Sprite file 'bad.txt' refused.",
                    "ResourceManager::loadSprite(): Unable to add more Sprites (max is 1000)", "",
                    "ResourceManager not started!"}));
 }

@@ -1,0 +1,12 @@
+// Whether OpenAL can open an audio device. Without one, SFML's audio objects
+// would each report their failure on standard error, over and over, so the
+// engine asks first and then plays silently. Internal to the engine and its
+// tests; not part of vantle.h.
+#pragma once
+
+namespace vt {
+
+/// Whether the default audio device opens; asked once, at the first call.
+bool audioDeviceAvailable();
+
+}  // namespace vt

@@ -1,0 +1,68 @@
+// Feeds arbitrary bytes to the reader of input recordings. What it accepts
+// must write back, frame by frame, to a text it reads again as the same
+// recording, and replay without fault; what it refuses it refuses at a line
+// of the input with a reason.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "FuzzSupport.h"
+#include "presentation/RunInput.h"
+#include "presentation/RunRecord.h"
+
+namespace {
+
+// The recording as the engine writes one.
+std::string written(const vt::RecordedRun& run) {
+  std::ostringstream out;
+  out << vt::RECORD_FORMAT << ' ' << vt::RECORD_VERSION << "\nseed " << run.seed << '\n';
+  for (const vt::RecordedFrame& frame : run.frames)
+    out << frame.repeat << vt::frameText(frame) << '\n';
+  if (run.ended) out << "end " << run.frame_count << ' ' << run.end_state << '\n';
+  return out.str();
+}
+
+// Hands out the first frames as the input manager would read them.
+void replay(const vt::RecordedRun& run) {
+  vt::ReplayInput input(run);
+  long frames = std::min(run.frame_count, 1000L);
+  for (long i = 0; i < frames; i++) {
+    FUZZ_CHECK(input.nextFrame());
+    sf::Event event;
+    while (input.pollEvent(event)) FUZZ_CHECK(event.type <= sf::Event::Count);
+    input.isKeyPressed(sf::Keyboard::A);
+    input.isButtonPressed(sf::Mouse::Left);
+  }
+  FUZZ_CHECK(input.getFrameCount() == frames);
+  FUZZ_CHECK(input.atEnd() == (frames == run.frame_count));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  vt_fuzz::startQuietEngine(0);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string text = vt_fuzz::textOf(data, size);
+  std::istringstream in(text);
+  vt::RecordedRun run;
+  int line = -1;
+  std::string reason;
+  if (!vt::readRecording(in, run, line, reason)) {
+    FUZZ_CHECK(!reason.empty());
+    FUZZ_CHECK(line >= 0 &&
+               line <= static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1);
+    return 0;
+  }
+  std::string again = written(run);
+  std::istringstream in_again(again);
+  vt::RecordedRun read_again;
+  FUZZ_CHECK(vt::readRecording(in_again, read_again, line, reason));
+  FUZZ_CHECK_EQ(written(read_again), again);
+  replay(run);
+  return 0;
+}
