@@ -9,7 +9,7 @@
 
 namespace vt {
 
-Music::Music() : silent(false), silent_playing(false), label("[Undefined]") {}
+Music::Music() : silent(false), silent_status(sf::SoundSource::Stopped), label("[Undefined]") {}
 
 Music::~Music() = default;
 
@@ -32,21 +32,27 @@ std::string Music::getLabel() const { return label; }
 
 void Music::play(bool loop) {
   LogManager::getInstance().writeLog(5, "Music::play(): Playing music.");
-  silent_playing = silent;
+  silent_status = silent ? sf::SoundSource::Playing : sf::SoundSource::Stopped;
   if (!p_music) return;
   p_music->play();
   p_music->setLoop(loop);
 }
 
+void Music::pause() {
+  LogManager::getInstance().writeLog(5, "Music::pause(): Pausing music.");
+  if (silent_status == sf::SoundSource::Playing) silent_status = sf::SoundSource::Paused;
+  if (p_music) p_music->pause();
+}
+
 void Music::stop() {
   LogManager::getInstance().writeLog(5, "Music::stop(): Stopping music.");
-  silent_playing = false;
+  silent_status = sf::SoundSource::Stopped;
   if (p_music) p_music->stop();
 }
 
 sf::SoundSource::Status Music::getStatus() const {
   if (p_music) return p_music->getStatus();
-  return silent_playing ? sf::SoundSource::Playing : sf::SoundSource::Stopped;
+  return silent_status;
 }
 
 }  // namespace vt

@@ -29,18 +29,21 @@ class Music {
   void setLabel(std::string new_label);
   std::string getLabel() const;
 
-  /// Starts the track; by default it repeats until stopped.
+  /// Starts the track, or resumes it where pause() left it; by default it
+  /// repeats until stopped.
   void play(bool loop = true);
+  /// Holds a playing track where it is, until play() resumes it.
+  void pause();
   void stop();
 
   /// Whether the stream is stopped, paused or playing; a silent track plays
-  /// from play() until stop().
+  /// from play() until pause() or stop().
   sf::SoundSource::Status getStatus() const;
 
  private:
   std::unique_ptr<sf::Music> p_music;
   bool silent;  // opened without an audio device
-  bool silent_playing;
+  sf::SoundSource::Status silent_status;
   std::string label;
 };
 
