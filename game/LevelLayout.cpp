@@ -4,32 +4,25 @@
 
 namespace {
 
-// A straight run of pieces of one kind from one cell to another, inclusive.
-// A run marked to alternate is created interleaved with the run after it.
-struct Run {
-  int kind;
-  Cell from;
-  Cell to;
-  bool alternate_with_next = false;
-};
-
-Run horizontal(int kind, int y, int x_from, int x_to, bool alternate = false) {
-  return Run{kind, {x_from, y}, {x_to, y}, alternate};
+WallRun horizontal(int kind, int y, int x_from, int x_to, bool alternate = false) {
+  return WallRun{kind, {x_from, y}, {x_to, y}, alternate};
 }
 
-Run vertical(int kind, int x, int y_from, int y_to, bool alternate = false) {
-  return Run{kind, {x, y_from}, {x, y_to}, alternate};
+WallRun vertical(int kind, int x, int y_from, int y_to, bool alternate = false) {
+  return WallRun{kind, {x, y_from}, {x, y_to}, alternate};
 }
 
-Run single(int kind, int x, int y) { return Run{kind, {x, y}, {x, y}, false}; }
+WallRun single(int kind, int x, int y) { return WallRun{kind, {x, y}, {x, y}, false}; }
 
-std::vector<Cell> cellsOf(const Run& run) {
-  std::vector<Cell> cells;
+std::vector<Cell> cellsOf(const WallRun& run) {
+  std::vector<Cell> cells{run.from};
+  bool straight = run.from.x == run.to.x || run.from.y == run.to.y;
+  if (!straight || run.to.x < run.from.x || run.to.y < run.from.y) return cells;
   int dx = run.to.x > run.from.x ? 1 : 0;
   int dy = run.to.y > run.from.y ? 1 : 0;
-  for (Cell c = run.from;; c = Cell{c.x + dx, c.y + dy}) {
+  for (Cell c = run.from; c.x != run.to.x || c.y != run.to.y;) {
+    c = Cell{c.x + dx, c.y + dy};
     cells.push_back(c);
-    if (c.x == run.to.x && c.y == run.to.y) break;
   }
   return cells;
 }
@@ -40,7 +33,9 @@ const int RIGHT = BOTTOM_RIGHT_CORNER_WALL;
 const int H = SINGLE_HORIZONTAL_WALL;
 const int V = SINGLE_VERTICAL_WALL;
 
-std::vector<Run> levelRuns(int level) {
+}  // namespace
+
+std::vector<WallRun> levelRuns(int level) {
   switch (level) {
     case 1:
       return {single(TOP, 1, 1),          horizontal(H, 0, 2, 24),  single(TOP, 25, 1),
@@ -92,8 +87,6 @@ std::vector<Run> levelRuns(int level) {
       return {};
   }
 }
-
-}  // namespace
 
 LevelPlan levelPlan(int level) {
   LevelPlan plan;
@@ -148,8 +141,9 @@ LevelPlan levelPlan(int level) {
   return plan;
 }
 
-std::vector<WallPiece> levelWalls(int level) {
-  std::vector<Run> runs = levelRuns(level);
+std::vector<WallPiece> levelWalls(int level) { return wallPieces(levelRuns(level)); }
+
+std::vector<WallPiece> wallPieces(const std::vector<WallRun>& runs) {
   std::vector<WallPiece> pieces;
   for (std::size_t r = 0; r < runs.size(); r++) {
     std::vector<Cell> first = cellsOf(runs[r]);
@@ -165,4 +159,8 @@ std::vector<WallPiece> levelWalls(int level) {
     for (const Cell& c : first) pieces.push_back({runs[r].kind, c});
   }
   return pieces;
+}
+
+Maze builtInMaze(int level) {
+  return Maze{"Level " + std::to_string(level), levelPlan(level), levelRuns(level)};
 }
