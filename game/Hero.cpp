@@ -2,6 +2,7 @@
 
 #include "Door.h"
 #include "Level.h"
+#include "Play.h"
 #include "Timer.h"
 #include "core/EventCollision.h"
 #include "core/EventKeyboard.h"
@@ -25,12 +26,6 @@ const Binding MOVES[] = {
     {vt::Keyboard::UP_ARROW, 0, -1},   {vt::Keyboard::W, 0, -1},
     {vt::Keyboard::DOWN_ARROW, 0, 1},  {vt::Keyboard::S, 0, 1},
 };
-
-// The effects are optional: a game without its sounds plays silently.
-void playSound(const char* label) {
-  vt::Sound* p_sound = vt::ResourceManager::getInstance().getSound(label);
-  if (p_sound) p_sound->play();
-}
 
 }  // namespace
 
@@ -60,6 +55,7 @@ Hero::Hero(int time_limit, int keys, vt::Vector position) {
     p_keys_view->setValue(keys);
   }
   time_left = time_limit;
+  steps_played = 0;
   level_ended = false;
 }
 
@@ -84,11 +80,17 @@ int Hero::eventHandler(const vt::Event* p_e) {
 
 void Hero::keyboard(const vt::EventKeyboard* p_e) {
   vt::Keyboard::Key key = p_e->getKey();
+  bool pressed = p_e->getKeyboardAction() == vt::KEY_PRESSED;
   if (key == vt::Keyboard::Q) {
-    if (p_e->getKeyboardAction() == vt::KEY_PRESSED) vt::GameManager::getInstance().setGameOver();
+    if (pressed) vt::GameManager::getInstance().setGameOver();
     return;
   }
-  if (p_e->getKeyboardAction() != vt::KEY_DOWN) return;
+  if (pressed && (key == vt::Keyboard::P || key == vt::Keyboard::ESCAPE)) return togglePause();
+  if (pressed && key == vt::Keyboard::R) {
+    level_ended = true;
+    return restartLevel();
+  }
+  if (isPaused() || p_e->getKeyboardAction() != vt::KEY_DOWN) return;
   for (const Binding& binding : MOVES)
     if (binding.key == key) {
       moveBy(binding.dx, binding.dy);
@@ -105,15 +107,15 @@ void Hero::moveBy(int dx, int dy) {
 }
 
 void Hero::step(const vt::EventStep* p_e) {
+  if (pausedAt(p_e->getStepCount())) return;
+  steps_played++;
   move_wait--;
   if (move_wait < 0) move_wait = 0;
-  if (p_e->getStepCount() % STEPS_PER_SECOND != 0) return;
+  if (playStep(p_e->getStepCount()) % STEPS_PER_SECOND != 0) return;
   time_left--;
   if (time_left <= 0) {
-    currentLevel() = 1;
     level_ended = true;
-    clearLevel();
-    buildLevel(1);
+    timeUp();
   }
 }
 
@@ -129,11 +131,9 @@ void Hero::collide(const vt::EventCollision* p_e) {
   if (p_obj1->getType() != "Door" && p_obj2->getType() != "Door") return;
   const Door* p_door = dynamic_cast<const Door*>(p_obj1->getType() == "Door" ? p_obj1 : p_obj2);
   if (!p_door || keys_collected != p_door->getKeysRequired()) return;
-  currentLevel()++;
   level_ended = true;
-  clearLevel();
-  playSound("door sound");
-  buildLevel(currentLevel());
+  // Every second begun counts, whenever the countdown happens to drop.
+  winLevel((steps_played + STEPS_PER_SECOND - 1) / STEPS_PER_SECOND);
 }
 
 int Hero::getTimeLeft() const { return time_left; }

@@ -2,7 +2,8 @@
 // while a direction key is held, at most once every two steps; counts the
 // keys it touches; leads on to the next level when it runs into the door
 // holding all of the level's keys; sends the game back to level 1 when its
-// time runs out; and ends the game when Q is pressed. The view follows it.
+// time runs out; pauses and resumes the game with P or Escape, restarts the
+// level with R and ends the game when Q is pressed. The view follows it.
 #pragma once
 
 #include "world/Object.h"
@@ -39,6 +40,7 @@ class Hero : public vt::Object {
   int move_interval;
   int move_wait;
   int time_left;
+  int steps_played;  // steps of this level not spent paused
   int keys_collected;
   vt::ViewObject* p_keys_view;
   // Set once the hero has cleared its level: it stays in the world until

@@ -1,6 +1,6 @@
 // The countdown shown at the top right: the seconds left in the level,
-// lowered once every 30 steps. It only shows the time; the hero keeps its
-// own count and acts when it runs out.
+// lowered once every 30 steps that are not paused. It only shows the time;
+// the hero keeps its own count and acts when it runs out.
 #pragma once
 
 #include "world/ViewObject.h"

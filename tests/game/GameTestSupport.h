@@ -82,9 +82,11 @@ class QuitAt : public vt::Object {
   int quit_step;
 };
 
-/// The level's view objects: level, countdown, keys (if any), level 1's help.
+/// The level's view objects: level, countdown, keys (if any), best time
+/// (with a door), level 1's three help boxes.
 inline int levelViews(int level) {
-  return 2 + (levelPlan(level).keys.empty() ? 0 : 1) + (level == 1 ? 2 : 0);
+  LevelPlan plan = levelPlan(level);
+  return 2 + (plan.keys.empty() ? 0 : 1) + (plan.has_door ? 1 : 0) + (level == 1 ? 3 : 0);
 }
 
 /// What buildLevel makes: walls, keys, door, hero and view objects.

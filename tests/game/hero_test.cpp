@@ -83,7 +83,7 @@ TEST_F(HeroTest, TimeRunsOutAtStep870AndLevelOneIsRebuilt) {
   EXPECT_EQ(currentLevel(), 1);
   frame();  // the old level is deleted
   EXPECT_NE(hero(), p_first);
-  EXPECT_EQ(static_cast<int>(ofType().size()), levelObjects(1));
+  EXPECT_EQ(static_cast<int>(ofType().size()), levelObjects(1) + 1);  // and "Time's up!"
   EXPECT_EQ(display("Time Remaining:")->getValue(), 30);
 }
 

@@ -118,7 +118,9 @@ class SoakTest : public GameTest {
     int shown = currentLevel();
     std::string where = "level " + std::to_string(shown) + ", step " + std::to_string(step);
     vt::ObjectList all = vt::WorldManager::getInstance().getAllObjects(true);
-    ASSERT_EQ(all.getCount(), levelObjects(shown) - hero()->getKeysCollected()) << where;
+    int messages = static_cast<int>(ofType("Message").size());
+    ASSERT_EQ(all.getCount(), levelObjects(shown) - hero()->getKeysCollected() + messages)
+        << where;
     int entries = 0;
     for (vt::Manager* p_manager : std::initializer_list<vt::Manager*>{
              &vt::GameManager::getInstance(), &vt::InputManager::getInstance(),
@@ -132,8 +134,9 @@ class SoakTest : public GameTest {
               << p_manager->getType() << " keeps a gone object for "
               << vt::interestType(*p_manager, i) << ", " << where;
       }
-    // The hero's step and keyboard, the countdown's step, each display's view.
-    ASSERT_EQ(entries, 3 + levelViews(shown)) << where;
+    // The hero's step and keyboard, the countdown's step, each display's
+    // view, each message's step and view.
+    ASSERT_EQ(entries, 3 + levelViews(shown) + 2 * messages) << where;
   }
 
   /// The player's choice at the start of a frame's input: mostly steered

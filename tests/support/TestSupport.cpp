@@ -20,6 +20,8 @@ void InTempDir::SetUp() {
   ASSERT_NE(mkdtemp(pattern.data()), nullptr);
   dir = pattern;
   std::filesystem::current_path(dir);
+  // Whatever a game keeps for the player (the maze's best times) stays here too.
+  setenv("XDG_DATA_HOME", dir.c_str(), 1);
 }
 
 void InTempDir::TearDown() {

@@ -1,0 +1,172 @@
+// What the player is told and can do beyond moving: messages that come and
+// go, pause and resume, restart, and best times kept in a file.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <string>
+
+#include "GameTestSupport.h"
+
+using namespace game_test;
+using sf::Keyboard;
+
+namespace {
+
+class FeedbackTest : public GameTest {
+ protected:
+  void SetUp() override {
+    GameTest::SetUp();
+    buildLevel(currentLevel());
+  }
+
+  /// From a cell, one held step with key.
+  void stepFrom(int x, int y, Keyboard::Key key) {
+    hero()->setPosition(cell(x, y));
+    frame(), frame();  // a move waits two steps after the last
+    frame({key});
+  }
+
+  static int messages(const std::string& text) {
+    int n = 0;
+    for (vt::Object* p_o : ofType("Message"))
+      n += static_cast<vt::ViewObject*>(p_o)->getViewString() == text;
+    return n;
+  }
+
+  /// Whether text shows for about MESSAGE_STEPS frames from now.
+  bool showsForItsTime(const std::string& text) {
+    for (int i = 0; i < MESSAGE_STEPS - 1; i++) {
+      if (messages(text) != 1) return false;
+      frame();
+    }
+    frame(), frame();
+    return messages(text) == 0;
+  }
+};
+
+}  // namespace
+
+// The hero walks up through the walls to the top row of each level: the
+// view's corner stays on whole rows, and at the top every piece in view is
+// drawn below the three rows of the displays.
+TEST_F(FeedbackTest, TheMazeIsDrawnBelowTheDisplaysOnWholeRows) {
+  vt::WorldManager& world = vt::WorldManager::getInstance();
+  for (int level = 1; level <= LEVEL_COUNT; level++) {
+    SCOPED_TRACE("level " + std::to_string(level));
+    clearLevel();
+    world.update();
+    buildLevel(level);
+    Hero* p_hero = hero();
+    p_hero->setSolidness(vt::SPECTRAL);
+    for (float y = p_hero->getPosition().getY(); y >= 0; y--) {
+      world.moveObject(p_hero, vt::Vector(p_hero->getPosition().getX(), y));
+      ASSERT_EQ(world.getView().getCorner().getY(), std::floor(world.getView().getCorner().getY()));
+    }
+    for (vt::Object* p_o : ofType()) {
+      if (!p_o->getSprite() || !vt::boxIntersectsBox(vt::getWorldBox(p_o), world.getView()))
+        continue;
+      EXPECT_GE(vt::worldToView(p_o->getPosition()).getY() - p_o->getSprite()->getHeight() / 2, 3)
+          << p_o->getType();
+    }
+  }
+}
+
+TEST_F(FeedbackTest, WinningTimingOutAndTheFinalScreenAreToldAndBestTimesAreKept) {
+  stepFrom(5, 4, Keyboard::Left);  // the key
+  stepFrom(5, 8, Keyboard::Down);  // the door, 1 s into the level
+  ASSERT_EQ(currentLevel(), 2);
+  EXPECT_TRUE(showsForItsTime("Level 1 complete in 1 s"));
+  EXPECT_EQ(vt_test::readLines(bestTimesFile()).back(), "1 1");
+  EXPECT_EQ(bestTimesFile(), dir + "/vantle-maze/best-times.txt");
+  while (currentLevel() == 2) frame();
+  EXPECT_NE(display("Best 1s"), nullptr);
+  EXPECT_TRUE(showsForItsTime("Time's up!"));
+
+  clearLevel();
+  buildLevel(currentLevel() = 5);
+  frame();
+  for (auto [x, y, key] : {std::tuple{5, 96, Keyboard::A},
+                           {120, 3, Keyboard::D},
+                           {35, 96, Keyboard::A},
+                           {120, 96, Keyboard::D},
+                           {62, 2, Keyboard::W}})
+    stepFrom(x, y, key);
+  ASSERT_EQ(currentLevel(), 6);
+  for (int i = 0; i < 100; i++) frame();
+  EXPECT_EQ(messages("Victory! Every maze escaped in " + std::to_string(runSeconds()) + " s"), 1);
+  EXPECT_EQ(runSeconds(), 1);
+}
+
+// Paused in step 10 for 100 steps, the countdowns go on as if from step 10.
+TEST_F(FeedbackTest, PauseHoldsCountdownHeroAndMusicAndResumingGoesOn) {
+  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
+  p_music->play();
+  while (step < 10) frame();
+  press(vt::Keyboard::P, vt::KEY_PRESSED);
+  EXPECT_EQ(p_music->getStatus(), sf::SoundSource::Paused);
+  vt::Vector at = hero()->getPosition();
+  while (step < 110) frame({Keyboard::Left});
+  EXPECT_EQ(messages("Paused"), 1);
+  EXPECT_EQ(hero()->getPosition(), at);
+  press(vt::Keyboard::ESCAPE, vt::KEY_PRESSED);
+  EXPECT_EQ(p_music->getStatus(), sf::SoundSource::Playing);
+  while (step < 130) frame({Keyboard::Left});
+  EXPECT_EQ(messages("Paused"), 0);
+  EXPECT_EQ(hero()->getPosition(), cell(at.getX() - 10, at.getY()));
+  EXPECT_EQ(display("Time Remaining:")->getValue(), 29);
+  frame();  // step 130, 30 steps played since step 0
+  EXPECT_EQ(display("Time Remaining:")->getValue(), 28);
+  EXPECT_EQ(hero()->getTimeLeft(), 28);
+  press(vt::Keyboard::P, vt::KEY_PRESSED);
+  press(vt::Keyboard::Q, vt::KEY_PRESSED);  // paused or not
+  EXPECT_TRUE(vt::GameManager::getInstance().getGameOver());
+}
+
+TEST_F(FeedbackTest, RestartBuildsTheLevelAgainWithItsFullTime) {
+  clearLevel();
+  buildLevel(currentLevel() = 2);
+  frame();
+  stepFrom(5, 4, Keyboard::Left);  // the key
+  while (step < 75) frame();
+  press(vt::Keyboard::R, vt::KEY_PRESSED);
+  frame();  // the old level goes
+  EXPECT_EQ(currentLevel(), 2);
+  EXPECT_EQ(static_cast<int>(ofType().size()), levelObjects(2));
+  EXPECT_EQ(hero()->getPosition(), cell(40, 20));
+  EXPECT_EQ(hero()->getTimeLeft(), 60);
+  EXPECT_EQ(display("Time Remaining:")->getValue(), 60);
+  EXPECT_EQ(display("Keys Remaining")->getValue(), 1);
+}
+
+TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
+  std::string file = dir + "/times/best.txt";
+  {
+    BestTimes first(file);
+    EXPECT_TRUE(first.record(2, 40));
+    EXPECT_FALSE(first.record(2, 41));
+    EXPECT_TRUE(first.record(3, 7));
+  }
+  vt_test::writeFile(file, vt_test::readFile(file) + "4 x\n5 12\n");
+  BestTimes second(file);
+  EXPECT_EQ(second.get(2) * 10000 + second.get(3) * 100 + second.get(5), 400712);
+  EXPECT_EQ(second.get(4), -1);
+  EXPECT_EQ(vt_test::readLines(file).size(), 4u);  // written anew, without line 4
+
+  vt_test::writeFile("plain", "");
+  BestTimes unwritable("plain/best.txt");
+  EXPECT_TRUE(unwritable.record(1, 9) && unwritable.record(1, 8));
+  EXPECT_EQ(unwritable.get(1), 8);
+  std::filesystem::create_directory("folder");
+  BestTimes unreadable("folder");
+  EXPECT_EQ(unreadable.get(1), -1);
+  std::vector<std::string> log = vt_test::logMessages();
+  for (const std::string& line :
+       {"BestTimes::load(): Warning! '" + file +
+            "' is damaged at line 4; it is written anew with the times it still holds.",
+        std::string("BestTimes::save(): Warning! Cannot write 'plain/best.txt'; the best times "
+                    "are kept until the game ends."),
+        std::string("BestTimes::load(): Warning! Cannot read 'folder'; the best times start "
+                    "afresh.")})
+    EXPECT_EQ(vt_test::count(log, line), 1) << line;
+}
