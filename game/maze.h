@@ -7,6 +7,7 @@
 #include "Key.h"
 #include "Level.h"
 #include "LevelLayout.h"
+#include "MazeFile.h"
 #include "Message.h"
 #include "Play.h"
 #include "Setup.h"

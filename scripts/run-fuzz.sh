@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs each fuzz target of a build folder for a while.
-#   [FUZZ_TARGETS="sprite config object record"] run-fuzz.sh BUILD_DIR SECONDS [--seeds-only]
+#   [FUZZ_TARGETS="sprite config object record maze"] run-fuzz.sh BUILD_DIR SECONDS [--seeds-only]
 # By default each target grows its corpus in BUILD_DIR/corpus/<target>,
 # which starts as a copy of the seeds in fuzz/corpus/<target>. With
 # --seeds-only it starts from the seeds alone in a scratch folder. Inputs
@@ -11,7 +11,7 @@ seconds=${2:-600}
 mode=${3:-}
 source_dir=$(cd "$(dirname "$0")/.." && pwd)
 build_dir=$(cd "$build_dir" && pwd)
-read -r -a targets <<<"${FUZZ_TARGETS:-sprite config object record}"
+read -r -a targets <<<"${FUZZ_TARGETS:-sprite config object record maze}"
 
 export ALSOFT_DRIVERS=null
 scratch=$(mktemp -d)
