@@ -1,6 +1,7 @@
 # The programs' data: the maze's sounds, made by our own synthesiser at build
 # time, and the font, the sprites and the sounds staged beside the maze in
-# MAZE_STAGE_DIR by vantle_add_game (cmake/VantleGame.cmake).
+# MAZE_STAGE_DIR by vantle_add_game (cmake/VantleGame.cmake), with the mazes
+# of mazes/.
 
 # The synthesiser's voices are a library so that tests can check them too.
 file(GLOB VT_SYNTH_SOURCES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/synth/*.cpp)
@@ -24,3 +25,21 @@ add_custom_command(
   VERBATIM)
 
 vantle_add_game(maze SPRITES sprites SOUNDS ${MAZE_SOUNDS} DIRECTORY ${MAZE_STAGE_DIR})
+
+# The mazes players can start their own from, in mazes/ beside the program.
+file(GLOB MAZE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/mazes/*.maze)
+set(MAZE_STAGED_FILES)
+foreach(file ${MAZE_FILES})
+  get_filename_component(name ${file} NAME)
+  add_custom_command(
+    OUTPUT ${MAZE_STAGE_DIR}/mazes/${name}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${MAZE_STAGE_DIR}/mazes
+    COMMAND ${CMAKE_COMMAND} -E copy ${file} ${MAZE_STAGE_DIR}/mazes/${name}
+    DEPENDS ${file}
+    COMMENT "Staging mazes/${name} for maze"
+    VERBATIM)
+  list(APPEND MAZE_STAGED_FILES ${MAZE_STAGE_DIR}/mazes/${name})
+endforeach()
+add_custom_target(maze_mazes ALL DEPENDS ${MAZE_STAGED_FILES})
+add_dependencies(maze maze_mazes)
+install(FILES ${MAZE_FILES} DESTINATION ${CMAKE_INSTALL_LIBDIR}/maze/mazes)

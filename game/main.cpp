@@ -1,31 +1,80 @@
 // The maze game program: starts the engine, shows its splash screen, loads
 // the game, builds level 1, runs the game loop until the player quits and
 // stops the engine again. Options: --record FILE keeps the run's input in
-// FILE, --replay FILE plays a recorded run again.
+// FILE, --replay FILE plays a recorded run again, --maze FILE plays the maze
+// in FILE in place of the built-in ones. Alone, --check FILE only says
+// whether the maze in FILE can be won, and --export N only writes built-in
+// level N to standard output as a maze file.
 #include <cstdio>
+#include <iostream>
+#include <string>
 
 #include "maze.h"
 
 namespace {
 
-// Takes the command line's options into the configuration; false, after
-// saying how the program is used, at one it does not know.
-bool readOptions(int argc, char** argv) {
-  for (int i = 1; i < argc; i++) {
-    if (i + 1 < argc && vt::takeRunOption(argv[i], argv[i + 1])) {
-      i++;
-      continue;
-    }
-    std::fprintf(stderr, "usage: maze [--record FILE] [--replay FILE]\n");
+struct Options {
+  std::string maze_file;
+  std::string check_file;
+  int export_level = 0;
+};
+
+bool usage() {
+  std::fprintf(stderr,
+               "usage: maze [--record FILE] [--replay FILE] [--maze FILE]\n"
+               "       maze --check FILE\n"
+               "       maze --export LEVEL    (LEVEL 1 to %d)\n",
+               LEVEL_COUNT);
+  return false;
+}
+
+// Takes the command line's options into the configuration and options;
+// false, after saying how the program is used, at one it does not know.
+bool readOptions(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; i += 2) {
+    if (i + 1 >= argc) return usage();
+    std::string option = argv[i], value = argv[i + 1];
+    if (vt::takeRunOption(option, value)) continue;
+    if (option == "--maze")
+      options.maze_file = value;
+    else if (option == "--check")
+      options.check_file = value;
+    else if (option == "--export" && value.size() == 1 && value[0] >= '1' &&
+             value[0] < '1' + LEVEL_COUNT)
+      options.export_level = value[0] - '0';
+    else
+      return usage();
+  }
+  bool alone = !options.check_file.empty() || options.export_level > 0;
+  return !alone || argc == 3 || usage();
+}
+
+int exportLevel(int level) {
+  std::cout << "# Level " << level << " of the maze game, its pieces in the order the game "
+            << "makes them.\n";
+  writeMaze(std::cout, builtInMaze(level));
+  return std::cout.flush() ? 0 : 1;
+}
+
+bool takeMazeFile(const std::string& file) {
+  Maze maze;
+  std::string error;
+  if (!readMazeFile(file, maze, error)) {
+    std::fprintf(stderr, "maze: %s\n", error.c_str());
     return false;
   }
+  playMazes({maze});
   return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!readOptions(argc, argv)) return 2;
+  Options options;
+  if (!readOptions(argc, argv, options)) return 2;
+  if (options.export_level > 0) return exportLevel(options.export_level);
+  if (!options.check_file.empty()) return checkMazeFile(options.check_file);
+  if (!options.maze_file.empty() && !takeMazeFile(options.maze_file)) return 1;
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("maze");

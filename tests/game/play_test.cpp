@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -20,11 +19,7 @@ using sf::Keyboard;
 
 namespace {
 
-const int WIDTH = 125, HEIGHT = 100;  // the game's world
-// Index 0 stays put, 1 to 4 are the steps to the four neighbours.
-const int DX[] = {0, 1, -1, 0, 0}, DY[] = {0, 0, 0, 1, -1};
-
-vt::Vector spot(int index) { return cell(index % WIDTH, index / WIDTH); }
+vt::Vector spot(Cell c) { return cell(c.x, c.y); }
 
 /// The arrow key that leads from one cell to the next.
 Keyboard::Key towards(vt::Vector from, vt::Vector to) {
@@ -32,62 +27,8 @@ Keyboard::Key towards(vt::Vector from, vt::Vector to) {
   return to.getY() > from.getY() ? Keyboard::Down : Keyboard::Up;
 }
 
-// Plans walks over the cells where the hero would touch nothing HARD. Walls
-// do not change during a level, so a planner serves one hero.
-class Planner {
- public:
-  explicit Planner(Hero* p_init_hero) : p_hero(p_init_hero), open(WIDTH * HEIGHT, -1) {}
-
-  /// The shortest walk (cell indexes, without the hero's) to the nearest
-  /// key or, once all are taken, to a cell beside the door, which is HARD:
-  /// into is then the key that pushes into it. False if there is none.
-  bool toGoal(std::vector<int>& walk, Keyboard::Key& into) {
-    std::vector<vt::Object*> goals = ofType("Key");
-    int door = goals.empty() ? 1 : 0;
-    if (door) goals = ofType("Door");
-    int start = static_cast<int>(p_hero->getPosition().getY()) * WIDTH +
-                static_cast<int>(p_hero->getPosition().getX());
-    std::vector<int> from(open.size(), -1);
-    std::deque<int> queue{start};
-    from[start] = start;
-    while (!queue.empty()) {
-      int at = queue.front(), x = at % WIDTH, y = at / WIDTH;
-      queue.pop_front();
-      for (vt::Object* p_goal : goals)
-        for (int d = door; d <= 4 * door; d++)
-          if (vt::boxIntersectsBox(vt::getWorldBox(p_hero, cell(x + DX[d], y + DY[d])),
-                                   vt::getWorldBox(p_goal))) {
-            into = towards(cell(x, y), cell(x + DX[d], y + DY[d]));
-            for (walk.clear(); at != start; at = from[at]) walk.insert(walk.begin(), at);
-            return true;
-          }
-      for (int d = 1; d <= 4; d++) {
-        int next = (y + DY[d]) * WIDTH + x + DX[d];
-        if (isOpen(x + DX[d], y + DY[d]) && from[next] < 0) {
-          from[next] = at;
-          queue.push_back(next);
-        }
-      }
-    }
-    return false;
-  }
-
- private:
-  bool isOpen(int x, int y) {
-    if (x < 0 || y < 0 || x >= WIDTH || y >= HEIGHT) return false;
-    signed char& known = open[y * WIDTH + x];
-    if (known < 0) {
-      known = 1;
-      vt::ObjectList hits = vt::WorldManager::getInstance().getCollisions(p_hero, cell(x, y));
-      for (vt::ObjectListIterator it(&hits); !it.isDone(); it.next())
-        if (it.currentObject()->getSolidness() == vt::HARD) known = 0;
-    }
-    return known == 1;
-  }
-
-  Hero* p_hero;
-  std::vector<signed char> open;
-};
+/// The arrow key of a step.
+Keyboard::Key towards(Cell step) { return towards(cell(0, 0), spot(step)); }
 
 // Where each round ends: 1 to 5 lets the time run out in that level after
 // winning the ones before it; 6 wins every maze and then leaves the final
@@ -114,13 +55,12 @@ class SoakTest : public GameTest {
   /// After the deletion pass only the level's own objects are left, less
   /// the keys taken, and every interest entry is one of them.
   void afterUpdate() override {
-    if (!planner) planner = std::make_unique<Planner>(hero());
+    if (!planner) planner = std::make_unique<RoutePlanner>(hero());
     int shown = currentLevel();
     std::string where = "level " + std::to_string(shown) + ", step " + std::to_string(step);
     vt::ObjectList all = vt::WorldManager::getInstance().getAllObjects(true);
     int messages = static_cast<int>(ofType("Message").size());
-    ASSERT_EQ(all.getCount(), levelObjects(shown) - hero()->getKeysCollected() + messages)
-        << where;
+    ASSERT_EQ(all.getCount(), levelObjects(shown) - hero()->getKeysCollected() + messages) << where;
     int entries = 0;
     for (vt::Manager* p_manager : std::initializer_list<vt::Manager*>{
              &vt::GameManager::getInstance(), &vt::InputManager::getInstance(),
@@ -188,7 +128,8 @@ class SoakTest : public GameTest {
     if (!walk.empty() && at == spot(walk.front())) walk.erase(walk.begin()), planned_at = at;
     if (planner && (at != planned_at || walk.empty())) {
       planned_at = at;
-      if (!planner->toGoal(walk, into)) planner.reset();
+      if (!planner->toGoal(walk, push)) planner.reset();
+      into = towards(push);
     }
     if (!planner) return wander();
     Keyboard::Key key = walk.empty() ? into : towards(at, spot(walk[0]));
@@ -203,9 +144,10 @@ class SoakTest : public GameTest {
   std::size_t round = 0;
   int level = 1, hero_id = -1, final_left = 0, resets = 0, timeouts = 0;
   int doors_from[LEVEL_COUNT + 1] = {};
-  std::unique_ptr<Planner> planner;
-  std::vector<int> walk;
+  std::unique_ptr<RoutePlanner> planner;
+  std::vector<Cell> walk;
   vt::Vector planned_at;
+  Cell push{0, -1};
   Keyboard::Key into = Keyboard::Up;
 };
 
@@ -221,16 +163,17 @@ TEST_F(PlayThroughTest, EveryLevelCanBeWonInTime) {
     SCOPED_TRACE("level " + std::to_string(level));
     frame();  // the previous level's objects go
     Hero* p_hero = hero();
-    Planner planner(p_hero);
-    std::vector<int> walk;
-    Keyboard::Key into = Keyboard::Up;
+    RoutePlanner planner(p_hero);
+    std::vector<Cell> walk;
+    Cell push{0, -1};
     for (int goals = 0; currentLevel() == level; goals++) {
       ASSERT_LT(goals, 8) << "the door did not open";
       bool to_door = ofType("Key").empty();
-      ASSERT_TRUE(planner.toGoal(walk, into)) << "no way on";
-      for (int next : walk)
+      ASSERT_TRUE(planner.toGoal(walk, push)) << "no way on";
+      Keyboard::Key into = towards(push);
+      for (Cell next : walk)
         for (int tries = 0; p_hero->getPosition() != spot(next); tries++) {
-          ASSERT_LT(tries, 3) << "stuck before cell " << next;
+          ASSERT_LT(tries, 3) << "stuck before cell " << next.x << ", " << next.y;
           frame({towards(p_hero->getPosition(), spot(next))});
         }
       for (int tries = 0; tries < 3 && to_door && currentLevel() == level; tries++) frame({into});

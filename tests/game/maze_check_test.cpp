@@ -1,0 +1,72 @@
+// The program's --check on every shipped maze and on every built-in level
+// it exports, which can all be won, and on mazes that cannot or that it
+// refuses.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "GameTestSupport.h"
+
+using namespace game_test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Case {
+  std::string file;
+  int status;
+  std::string said;  // the last line on standard output, or else on standard error
+};
+
+class MazeCheckTest : public vt_test::InTempDir {
+ protected:
+  /// Runs the program in its staged folder; its status.
+  int run(const std::string& options) {
+    std::string command = "cd '" + stageDir() + "' && " + MAZE_PROGRAM + " " + options + " >'" +
+                          dir + "/out.txt' 2>'" + dir + "/err.txt'";
+    int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string said() {
+    std::vector<std::string> lines = vt_test::readLines(dir + "/out.txt");
+    if (lines.empty()) lines = vt_test::readLines(dir + "/err.txt");
+    return lines.empty() ? "" : lines.back();
+  }
+};
+
+}  // namespace
+
+TEST_F(MazeCheckTest, ShippedMazesAndExportedLevelsCanBeWonAndWhatCannotBeReachedIsNamed) {
+  ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
+  const char* source = std::getenv("VANTLE_SOURCE_DIR");
+  ASSERT_TRUE(source) << "VANTLE_SOURCE_DIR not set";
+  const std::string can = ": every key and then the door can be reached.";
+  std::vector<Case> cases;
+  for (const fs::directory_entry& entry : fs::directory_iterator(std::string(source) + "/mazes"))
+    cases.push_back({entry.path().string(), 0, entry.path().string() + can});
+  EXPECT_GE(cases.size(), 3u);
+  for (int level = 1; level <= LEVEL_COUNT; level++) {
+    std::string file = dir + "/level-" + std::to_string(level) + ".maze";
+    ASSERT_EQ(run("--export " + std::to_string(level)), 0);
+    fs::rename(dir + "/out.txt", file);
+    cases.push_back(
+        {file, 0, file + (level < 6 ? can : ": nothing to reach: no keys and no door.")});
+  }
+  // A wall across the world keeps the second key, or the door, from the hero.
+  const std::string split = "time 30\nhero 5 3\nkey 9 3\nwall horizontal 0 10 125 10\n";
+  vt_test::writeFile("key.maze", split + "key 5 20\ndoor 20 3\n");
+  vt_test::writeFile("door.maze", split + "door 20 20\n");
+  vt_test::writeFile("bad.maze", "time 30\nhero 3 x\n");
+  cases.push_back({dir + "/key.maze", 1, dir + "/key.maze: key 2 at (5, 20) cannot be reached."});
+  cases.push_back(
+      {dir + "/door.maze", 1, dir + "/door.maze: the door at (20, 20) cannot be reached."});
+  cases.push_back({dir + "/bad.maze", 1,
+                   "maze: " + dir + "/bad.maze:2:8: expected y, a whole number from 0 to 100"});
+  for (const Case& c : cases) {
+    EXPECT_EQ(run("--check '" + c.file + "'"), c.status) << c.file;
+    EXPECT_EQ(said(), c.said);
+  }
+}
