@@ -1,5 +1,5 @@
-// The arena built in a headless engine, frames driven by hand in the game
-// loop's order: path searches, the world's update, the step event.
+// The arena built in a headless engine, run one frame of the game loop at a
+// time, with clicks and keys delivered as the input manager delivers them.
 #include "arena.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +29,7 @@ std::vector<Target*> targets() { return all<Target>("Target"); }
 
 vt::Vector cell(int x, int y) { return vt::Vector(static_cast<float>(x), static_cast<float>(y)); }
 
-/// A left click in the middle of a window cell, delivered as the input
-/// manager delivers it.
+/// A left click in the middle of a window cell.
 void click(vt::Vector window_cell) {
   vt::EventMouse event;
   event.setMouseAction(vt::CLICKED);
@@ -39,7 +38,6 @@ void click(vt::Vector window_cell) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-/// A key press, delivered as the input manager delivers it.
 void press(vt::Keyboard::Key key) {
   vt::EventKeyboard event;
   event.setKey(key);
@@ -58,8 +56,9 @@ class ArenaTest : public vt_test::InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
-    // The default frame time gives the path searches their budget per frame.
-    vt_test::writeFile("vt-config.txt", "headless:true,\n");
+    // The default frame time gives the path searches their budget per frame;
+    // nothing reads the log, where each object drawn headless adds a line.
+    vt_test::writeFile("vt-config.txt", "headless:true,\nlogfile:/dev/null,\n");
     const char* stage = std::getenv("ARENA_STAGE_DIR");
     ASSERT_NE(stage, nullptr) << "ARENA_STAGE_DIR not set";
     std::filesystem::create_directory_symlink(std::string(stage) + "/sprites", "sprites");
@@ -74,12 +73,7 @@ class ArenaTest : public vt_test::InTempDir {
     InTempDir::TearDown();
   }
 
-  void frame() {
-    vt::PathManager::getInstance().cycle();
-    vt::WorldManager::getInstance().update();
-    vt::EventStep event(step++);
-    vt::GameManager::getInstance().onEvent(&event);
-  }
+  static void frame() { vt::GameManager::getInstance().runFrame(); }
 
   /// Runs frames until no walker walks, at most limit; whether they stopped.
   /// A walker counts a path's node reached once its box covers it, so it may
@@ -103,7 +97,6 @@ class ArenaTest : public vt_test::InTempDir {
   }
 
   Arena* p_arena = nullptr;
-  int step = 0;
 };
 
 /// Saved texts without their ids, sorted.

@@ -1,6 +1,6 @@
-// The game's engine run headless, frames driven by hand in the game loop's
-// order with held keys going through the real input manager; and the real
-// programs (the game's and the arena's) in windows driven from the X server.
+// The game's engine run headless one frame of the game loop at a time, with
+// held keys going through the real input manager; and the real programs (the
+// game's and the arena's) in windows driven from the X server.
 #pragma once
 
 #include <signal.h>
@@ -67,21 +67,6 @@ inline void press(vt::Keyboard::Key key, vt::EventKeyboardAction action) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-// Presses Q in a chosen step, as the input manager would deliver it.
-class QuitAt : public vt::Object {
- public:
-  explicit QuitAt(int init_step) : quit_step(init_step) {
-    setSolidness(vt::SPECTRAL);
-    registerInterest(vt::STEP_EVENT);
-  }
-  int eventHandler(const vt::Event* p_e) override {
-    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() == quit_step)
-      press(vt::Keyboard::Q, vt::KEY_PRESSED);
-    return 1;
-  }
-  int quit_step;
-};
-
 /// The level's view objects: level, countdown, keys (if any), level 1's help.
 inline int levelViews(int level) {
   return 2 + (levelPlan(level).keys.empty() ? 0 : 1) + (level == 1 ? 2 : 0);
@@ -101,15 +86,17 @@ class GameTest : public vt_test::InTempDir {
   virtual bool withAssets() const { return true; }
   /// Whether the engine opens its window (with the test font) or runs headless.
   virtual bool withWindow() const { return false; }
+  /// More configuration items, after headless running without frame pacing.
+  virtual std::string moreConfig() const { return ""; }
 
   void SetUp() override {
     InTempDir::SetUp();
     if (withWindow())
       vt_test::stageFont();
     else
-      vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+      vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
+    ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
     if (withAssets()) {
-      ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
       std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
       std::filesystem::create_directory_symlink(stageDir() + "/sounds", "sounds");
     }
@@ -127,22 +114,19 @@ class GameTest : public vt_test::InTempDir {
     InTempDir::TearDown();
   }
 
-  /// One frame with the given keys held; afterUpdate sees the world after
-  /// its deletion pass.
+  /// One frame of the game loop with the given keys held.
   void frame(const Keys& held = {}) {
     input.keys = held;
-    vt::InputManager::getInstance().getInput();
-    vt::PathManager::getInstance().cycle();
-    vt::WorldManager::getInstance().update();
-    afterUpdate();
-    vt::EventStep event(step++);
-    vt::GameManager::getInstance().onEvent(&event);
+    vt::GameManager::getInstance().runFrame();
+    afterFrame();
   }
 
-  virtual void afterUpdate() {}
+  virtual void afterFrame() {}
+
+  /// The frames run so far, the next frame's step event's count.
+  static int step() { return vt::GameManager::getInstance().getStepCount(); }
 
   input_test::ScriptedInput input;
-  int step = 0;
 };
 
 inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
