@@ -1,13 +1,12 @@
+// The game's pictures: each level drawn into the engine's window, and the
+// real program's window, read back from the X server.
 #include <gtest/gtest.h>
 
-#include <SFML/Graphics/Texture.hpp>
-#include <filesystem>
 #include <string>
 
 #include "GameTestSupport.h"
 
 using namespace game_test;
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -43,7 +42,7 @@ class LevelPictureTest : public GameTest {
   }
 };
 
-class ProgramWindowTest : public ProgramTest {};
+using ProgramWindowTest = ProgramTest;
 
 }  // namespace
 
@@ -89,18 +88,4 @@ TEST_F(ProgramWindowTest, TheProgramShowsLevelOneAndQuitsOnQ) {
   for (const std::string& line : log)
     for (const char* missing : {"Cannot open file", "Cannot load", "Warning! Sprite"})
       EXPECT_EQ(line.find(missing), std::string::npos) << line;
-}
-
-// A folder where the font belongs fails the graphics start-up with its
-// message; the program stops the engine again and ends with status 0.
-TEST_F(ProgramWindowTest, AFolderForTheFontEndsTheStartUpWithItsMessage) {
-  REQUIRE_DISPLAY();
-  fs::create_directory("vt-font.ttf");
-  status = std::system(MAZE_PROGRAM " >stdout.txt 2>stderr.txt");
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-  for (const char* line :
-       {"GraphicsManager::startUp(): Unable to load font from file 'vt-font.ttf'.",
-        "Error starting graphics manager!", "Error starting game manager!", "** Game stopped **"})
-    EXPECT_TRUE(vt_test::contains(vt_test::logMessages(), line)) << line;
-  EXPECT_EQ(vt_test::readFile("stderr.txt").find("Sanitizer"), std::string::npos);
 }
