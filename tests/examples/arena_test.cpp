@@ -11,23 +11,21 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
+#include "../game/GameTestSupport.h"
+
+using namespace game_test;
 
 namespace {
 
 template <typename T>
 std::vector<T*> all(const std::string& type) {
   std::vector<T*> found;
-  vt::ObjectList list = vt::WorldManager::getInstance().getAllObjects();
-  for (vt::ObjectListIterator it(&list); !it.isDone(); it.next())
-    if (it.currentObject()->getType() == type) found.push_back(static_cast<T*>(it.currentObject()));
+  for (vt::Object* p_o : ofType(type)) found.push_back(static_cast<T*>(p_o));
   return found;
 }
 
 std::vector<Walker*> walkers() { return all<Walker>("Walker"); }
 std::vector<Target*> targets() { return all<Target>("Target"); }
-
-vt::Vector cell(int x, int y) { return vt::Vector(static_cast<float>(x), static_cast<float>(y)); }
 
 /// A left click in the middle of a window cell.
 void click(vt::Vector window_cell) {
@@ -38,19 +36,7 @@ void click(vt::Vector window_cell) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-void press(vt::Keyboard::Key key) {
-  vt::EventKeyboard event;
-  event.setKey(key);
-  event.setKeyboardAction(vt::KEY_PRESSED);
-  vt::InputManager::getInstance().onEvent(&event);
-}
-
-/// The value a display shows, -1 without that display.
-int shown(const std::string& label) {
-  for (vt::ViewObject* p_view : all<vt::ViewObject>("ViewObject"))
-    if (p_view->getViewString() == label) return p_view->getValue();
-  return -1;
-}
+int shown(const std::string& label) { return display(label)->getValue(); }
 
 class ArenaTest : public vt_test::InTempDir {
  protected:
@@ -155,11 +141,11 @@ TEST_F(ArenaTest, ArenaSavedOnTheWayLoadsBackEqualAndWalksOn) {
   std::vector<std::string> before = savedTexts();
 
   ASSERT_EQ(before.size(), 6u);  // four walkers, two targets
-  press(vt::Keyboard::S);
+  press(vt::Keyboard::S, vt::KEY_PRESSED);
   EXPECT_EQ(withoutIds(vt_test::readLines(ARENA_FILE)), before);
 
   std::vector<Walker*> old_walkers = walkers();
-  press(vt::Keyboard::L);
+  press(vt::Keyboard::L, vt::KEY_PRESSED);
   for (Walker* p_walker : walkers())
     EXPECT_EQ(std::count(old_walkers.begin(), old_walkers.end(), p_walker), 0);
   EXPECT_EQ(savedTexts(), before);

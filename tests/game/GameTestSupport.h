@@ -84,17 +84,12 @@ class GameTest : public vt_test::InTempDir {
  protected:
   /// Whether SetUp links the staged sprites/ and sounds/ into the folder.
   virtual bool withAssets() const { return true; }
-  /// Whether the engine opens its window (with the test font) or runs headless.
-  virtual bool withWindow() const { return false; }
   /// More configuration items, after headless running without frame pacing.
   virtual std::string moreConfig() const { return ""; }
 
   void SetUp() override {
     InTempDir::SetUp();
-    if (withWindow())
-      vt_test::stageFont();
-    else
-      vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
+    vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
     ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
     if (withAssets()) {
       std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");

@@ -104,14 +104,20 @@ TEST(SynthTest, MixerWrapsOnlyWhenLoopingAndClampsInsteadOfWrapping) {
   EXPECT_EQ(silent.samples(), (std::vector<float>{0, 0, 0}));
 }
 
-// An odd sample count cannot fill the last stereo frame; it is left out.
-TEST_F(SynthFileTest, StereoTakesWholeFramesAndAFailedWriteLeavesNothing) {
+// An odd sample count cannot fill the last stereo frame; it is left out. A
+// failed write leaves what was at the path as it was, and no part behind.
+TEST_F(SynthFileTest, StereoTakesWholeFramesAndAFailedWriteLeavesWhatWasThere) {
   std::vector<std::uint8_t> bytes = synth::WavWriter(44100, 2).encode({1, 2, 3});
   EXPECT_EQ(parseWav(std::string(bytes.begin(), bytes.end())).samples, (Pcm{1, 2}));
   synth::WavWriter writer(22050, 1);
   EXPECT_EQ(writer.write("missing/a.wav", {1, 2}), -1);
+  ASSERT_EQ(writer.write("ok.wav", {5, -5}), 0);
+  fs::create_directory("ok.wav.part");  // in the way of the next write
+  EXPECT_EQ(writer.write("ok.wav", {1, 2}), -1);
+  fs::remove("ok.wav.part");
   fs::create_directory("taken");
   EXPECT_EQ(writer.write("taken", {1, 2}), -1);
   EXPECT_TRUE(fs::is_directory("taken"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
+  EXPECT_EQ(parseWav(readFile("ok.wav")).samples, (Pcm{5, -5}));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
 }

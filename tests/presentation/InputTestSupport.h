@@ -49,7 +49,7 @@ class ScriptedInput : public vt::InputSource {
 };
 
 /// Notes every keyboard and mouse event as "<action> <key or button>", e.g.
-/// "pressed 58" or "clicked 2"; mouse positions go to positions.
+/// "pressed 58" or "clicked 2".
 class Recorder : public vt::Object {
  public:
   Recorder() {
@@ -66,15 +66,11 @@ class Recorder : public vt::Object {
     } else if (auto p_mouse = dynamic_cast<const vt::EventMouse*>(p_e)) {
       seen.push_back(std::string(mouse_actions[p_mouse->getMouseAction()]) + " " +
                      std::to_string(p_mouse->getMouseButton()));
-      positions.push_back(p_mouse->getMousePosition());
     }
     return 1;
   }
 
-  bool saw(const std::string& note) const { return vt_test::contains(seen, note); }
-
   std::vector<std::string> seen;
-  std::vector<vt::Vector> positions;
 };
 
 }  // namespace input_test

@@ -1,5 +1,5 @@
-// Runs the engine headless for a few frames with one moving object and
-// prints where the object ended up.
+// Runs the engine headless for ten frames with one moving object and prints
+// where the object ended up.
 #include <cstdio>
 
 #include "vantle.h"
@@ -11,11 +11,9 @@ class Mover : public vt::Object {
     registerInterest(vt::STEP_EVENT);
     setVelocity(vt::Vector(1, 0));
   }
-
   int eventHandler(const vt::Event* p_e) override {
-    if (p_e->getType() != vt::STEP_EVENT) return 0;
-    auto step = static_cast<const vt::EventStep*>(p_e)->getStepCount();
-    if (step == 9) vt::GameManager::getInstance().setGameOver();
+    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() == 9)
+      vt::GameManager::getInstance().setGameOver();
     return 1;
   }
 };
