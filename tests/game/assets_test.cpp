@@ -1,5 +1,5 @@
-// The sounds the synthesiser made for the game, staged beside the program
-// with its font and sprites; and the synthesiser's mixing and file writing.
+// The sounds the synthesiser made for the game, as staged beside the program,
+// and the synthesiser's mixing and file writing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,14 +55,12 @@ using SynthFileTest = InTempDir;
 // Each sound is loud enough yet never clipped, starts and ends quiet (no
 // click), the effects are short and the music long, with something playing
 // in every half second of its loop.
-TEST(StagedAssetsTest, SoundsFontAndSpritesStandBesideTheProgram) {
-  const char* stage_env = std::getenv("MAZE_STAGE_DIR");
-  const char* source_env = std::getenv("VANTLE_SOURCE_DIR");
-  ASSERT_TRUE(stage_env && source_env);
-  fs::path stage = stage_env;
+TEST(StagedAssetsTest, SoundsAreWholeUnclippedQuietAtTheirEndsAndTheMusicAlive) {
+  const char* stage = std::getenv("MAZE_STAGE_DIR");
+  ASSERT_NE(stage, nullptr);
   for (const char* name : {"close_door_1.wav", "collect_coin.wav", "enter_the_maze.wav"}) {
     SCOPED_TRACE(name);
-    Wav wav = parseWav(readFile((stage / "sounds" / name).string()));
+    Wav wav = parseWav(readFile(std::string(stage) + "/sounds/" + name));
     ASSERT_TRUE(wav.valid);
     EXPECT_TRUE(wav.rate == 22050 && wav.channels == 1);
     const Pcm& s = wav.samples;
@@ -79,13 +77,6 @@ TEST(StagedAssetsTest, SoundsFontAndSpritesStandBesideTheProgram) {
       EXPECT_GT(std::sqrt(energy / half), 0.02 * 32767) << "quiet at sample " << at;
     }
   }
-  EXPECT_EQ(readFile((stage / "vt-font.ttf").string()).substr(0, 4), std::string("\0\1\0\0", 4));
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(source_env) / "sprites"))
-    if (entry.path().extension() == ".txt") {
-      EXPECT_EQ(readFile((stage / "sprites" / entry.path().filename()).string()),
-                readFile(entry.path().string()))
-          << entry.path().filename();
-    }
 }
 
 // A looping mix wraps its overrun to the start (the music's loop point);
