@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -47,20 +48,14 @@ std::vector<ShownCode> shownCode() {
   return shown;
 }
 
-/// Whether piece stands in lines as a run of whole lines, all indented alike.
+/// Whether piece stands in lines as a run of whole lines, indentation aside.
 bool containsPiece(const std::vector<std::string>& lines, const std::vector<std::string>& piece) {
-  for (std::size_t at = 0; !piece.empty() && at + piece.size() <= lines.size(); at++) {
-    if (lines[at].size() < piece[0].size()) continue;
-    std::size_t indent = lines[at].size() - piece[0].size();
-    bool same = true;
-    for (std::size_t k = 0; same && k < piece.size(); k++)
-      same = piece[k].empty()
-                 ? lines[at + k].empty()
-                 : lines[at + k].size() == indent + piece[k].size() &&
-                       lines[at + k].compare(0, indent, std::string(indent, ' ')) == 0 &&
-                       lines[at + k].compare(indent, std::string::npos, piece[k]) == 0;
-    if (same) return true;
-  }
+  auto same = [](const std::string& a, const std::string& b) {
+    return a.substr(std::min(a.find_first_not_of(' '), a.size())) ==
+           b.substr(std::min(b.find_first_not_of(' '), b.size()));
+  };
+  for (std::size_t at = 0; !piece.empty() && at + piece.size() <= lines.size(); at++)
+    if (std::equal(piece.begin(), piece.end(), lines.begin() + at, same)) return true;
   return false;
 }
 

@@ -12,32 +12,24 @@ using namespace vt_test;
 
 namespace {
 
+// The engine with its window; the log is read back.
 class InputWindowTest : public InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
     REQUIRE_DISPLAY();
     stageFont();
-    startPlainLog();
-    vt::WorldManager::getInstance().startUp();
-    ASSERT_EQ(vt::GraphicsManager::getInstance().startUp(), 0);
-    ASSERT_EQ(input.startUp(), 0);
-    p_recorder = new input_test::Recorder;
+    writeFile("vt-config.txt", "frame_time:10,\n");
+    ASSERT_EQ(game.startUp(), 0);
+    vt::LogManager::getInstance().setLogLevel(1);
+    vt::LogManager::getInstance().setFlush(true);
   }
   void TearDown() override {
-    input.setInputSource(nullptr);
-    input.shutDown();
-    vt::GraphicsManager::getInstance().shutDown();
-    vt::WorldManager::getInstance().shutDown();
-    vt::LogManager::getInstance().shutDown();
+    if (game.isStarted()) game.shutDown();
     InTempDir::TearDown();
   }
-
-  vt::InputManager& input = vt::InputManager::getInstance();
-  input_test::Recorder* p_recorder = nullptr;
+  vt::GameManager& game = vt::GameManager::getInstance();
 };
-
-using CloseWindowTest = InTempDir;
 
 // Ends the game after 300 frames in case the close request never arrives.
 class Deadline : public vt::Object {
@@ -56,6 +48,8 @@ class Deadline : public vt::Object {
 // presses. X is a key the game ignores, should windowed tests beside this
 // one see it held.
 TEST_F(InputWindowTest, ARealKeyIsPressedOnceHeldAndReleased) {
+  vt::InputManager& input = vt::InputManager::getInstance();
+  auto* p_recorder = new input_test::Recorder;
   p_recorder->unregisterInterest(vt::MOUSE_EVENT);
   sf::RenderWindow& window = *vt::GraphicsManager::getInstance().getWindow();
   std::vector<std::string>& seen = p_recorder->seen;
@@ -89,19 +83,12 @@ TEST_F(InputWindowTest, ARealKeyIsPressedOnceHeldAndReleased) {
   EXPECT_EQ(count(seen, "down 59"), static_cast<int>(seen.size()) - 2);
 }
 
-TEST_F(CloseWindowTest, TheWindowsCloseButtonEndsTheGameLoop) {
-  REQUIRE_DISPLAY();
-  stageFont();
-  writeFile("vt-config.txt", "frame_time:10,\n");
-  vt::GameManager& game = vt::GameManager::getInstance();
-  ASSERT_EQ(game.startUp(), 0);
-  vt::LogManager::getInstance().setLogLevel(1);
+TEST_F(InputWindowTest, TheWindowsCloseButtonEndsTheGameLoop) {
   new Deadline;
   sf::RenderWindow* p_window = vt::GraphicsManager::getInstance().getWindow();
   ASSERT_TRUE(requestClose(static_cast<unsigned long>(p_window->getSystemHandle())));
   game.run();
   EXPECT_LT(game.getStepCount(), 300);
-  game.shutDown();
   EXPECT_TRUE(
       contains(logMessages(), "InputManager::getInput(): Window close event. Setting game over."));
 }
