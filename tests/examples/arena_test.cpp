@@ -17,15 +17,13 @@ using namespace game_test;
 
 namespace {
 
-template <typename T>
-std::vector<T*> all(const std::string& type) {
-  std::vector<T*> found;
-  for (vt::Object* p_o : ofType(type)) found.push_back(static_cast<T*>(p_o));
+std::vector<Walker*> walkers() {
+  std::vector<Walker*> found;
+  for (vt::Object* p_o : ofType("Walker")) found.push_back(static_cast<Walker*>(p_o));
   return found;
 }
 
-std::vector<Walker*> walkers() { return all<Walker>("Walker"); }
-std::vector<Target*> targets() { return all<Target>("Target"); }
+int shown(const std::string& label) { return display(label)->getValue(); }
 
 /// A left click in the middle of a window cell.
 void click(vt::Vector window_cell) {
@@ -35,8 +33,6 @@ void click(vt::Vector window_cell) {
   event.setMousePosition(window_cell + vt::Vector(0.5f, 0.5f));
   vt::InputManager::getInstance().onEvent(&event);
 }
-
-int shown(const std::string& label) { return display(label)->getValue(); }
 
 class ArenaTest : public vt_test::InTempDir {
  protected:
@@ -95,8 +91,8 @@ std::vector<std::string> withoutIds(std::vector<std::string> texts) {
 /// The walkers and targets as saved.
 std::vector<std::string> savedTexts() {
   std::vector<std::string> texts;
-  for (Walker* p_walker : walkers()) texts.push_back(p_walker->serialize(true));
-  for (Target* p_target : targets()) texts.push_back(p_target->serialize(true));
+  for (const char* type : {"Walker", "Target"})
+    for (vt::Object* p_o : ofType(type)) texts.push_back(p_o->serialize(true));
   return withoutIds(texts);
 }
 
@@ -119,7 +115,7 @@ TEST_F(ArenaTest, ClickedCellsDrawWalkersAroundTheWalls) {
   for (vt::Vector goal : goals) EXPECT_TRUE(arrivedAt(goal)) << goal.getX() << ", " << goal.getY();
   EXPECT_EQ(shown(WALKING_LABEL), 0);
   EXPECT_EQ(shown(ARRIVED_LABEL), 3);
-  for (Target* p_target : targets()) EXPECT_TRUE(p_target->isReached());
+  for (vt::Object* p_o : ofType("Target")) EXPECT_TRUE(static_cast<Target*>(p_o)->isReached());
 
   // Sent on, a walker leaves its old target behind.
   click(cell(32, 8));
@@ -166,7 +162,7 @@ TEST_F(ArenaTest, NothingToLoadOrNowhereToSaveLeavesTheArenaAsItWas) {
   vt_test::writeFile("other.txt", "type:Brick,pos-x:3,pos-y:3,\nnonsense\n");
   EXPECT_EQ(loadArena("other.txt"), -1);
   EXPECT_EQ(walkers(), before);
-  EXPECT_EQ(targets().size(), 1u);
+  EXPECT_EQ(ofType("Target").size(), 1u);
 
   EXPECT_EQ(saveArena("no-such-folder/arena.txt"), -1);
   vt_test::writeFile(ARENA_FILE, "an earlier save\n");
@@ -182,6 +178,6 @@ TEST_F(ArenaTest, WalkerWithNoWayOutGivesUpItsTarget) {
   for (int i = 0; i < 5; i++) frame();
   EXPECT_EQ(shown(WALKING_LABEL), 0);
   EXPECT_EQ(shown(TARGETS_LABEL), 0);
-  EXPECT_TRUE(targets().empty());
+  EXPECT_TRUE(ofType("Target").empty());
   EXPECT_EQ(p_arena->sendWalker(cell(0, 0)), -1);
 }
