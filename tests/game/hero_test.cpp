@@ -48,7 +48,8 @@ bool playing(const char* sound) {
 
 }  // namespace
 
-// The arrows, which the play-through uses, or WASD.
+// WASD moves like the arrows the play-through steers by; of two held keys
+// only the first the input manager polls counts.
 TEST_F(HeroTest, HeldKeysMoveItEveryOtherStepAndOnlyTheFirstPolledCounts) {
   EXPECT_EQ(hold({Keyboard::Left}, 9), (std::vector<int>{2, 4, 6, 8}));
   for (auto [key, dx, dy] : {std::tuple{Keyboard::A, -1, 0}, std::tuple{Keyboard::D, 1, 0},

@@ -18,8 +18,9 @@ const struct {
 } LEVELS[] = {{1, 30, 59, 1},   {2, 60, 203, 1}, {3, 90, 419, 2}, {4, 120, 617, 3},
               {5, 150, 892, 4}, {6, 999, 20, 0}, {7, 0, 0, 0}};
 
-const char* const HELP[] = {"WASD/arrows to move, Q to quit",
-                            "Collect the keys and find the doors before time runs out!"};
+const std::pair<const char*, vt::ViewObjectLocation> HELP[] = {
+    {"WASD/arrows to move, Q to quit", vt::CENTER_RIGHT},
+    {"Collect the keys and find the doors before time runs out!", vt::BOTTOM_CENTER}};
 
 // Each wall kind's picture and the name its warning gives when it is missing.
 const char* const WALL_SPRITES[][2] = {{"horizontal wall", "horizontal wall"},
@@ -58,7 +59,13 @@ TEST_F(LevelTest, EachLevelHasItsWallsKeysDoorHeroAndDisplays) {
     EXPECT_EQ(display("Time Remaining:")->getValue(), e.time_limit);
     vt::ViewObject* p_keys = display("Keys Remaining");
     EXPECT_EQ(p_keys ? p_keys->getValue() : 0, e.keys);
-    for (const char* help : HELP) EXPECT_EQ(display(help) != nullptr, e.level == 1) << help;
+    for (auto [text, where] : HELP) {
+      vt::ViewObject* p_help = display(text);
+      ASSERT_EQ(p_help != nullptr, e.level == 1) << text;
+      EXPECT_TRUE(!p_help || (p_help->getLocation() == where && p_help->getColor() == vt::GREEN &&
+                              !p_help->getDrawValue()))
+          << text;
+    }
     EXPECT_EQ(static_cast<int>(ofType().size()), exists ? levelObjects(e.level) : 2);
   }
   // Building levels never touches the counter.
