@@ -127,14 +127,13 @@ class GameTest : public vt_test::InTempDir {
 inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
 inline bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
 
-/// Polls until done returns true, at most about seconds long.
+/// Polls until done returns true, for at most seconds.
 template <typename Done>
 bool within(int seconds, Done done) {
-  for (int i = 0; i < seconds * 10; i++) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return done();
+  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+    if (std::chrono::steady_clock::now() > end) return false;
+  return true;
 }
 
 /// A real program in a window of its own, stopped at the end if still running.
@@ -147,7 +146,8 @@ class ProgramTest : public vt_test::InTempDir {
   }
 
   /// Copies items of the staged folder (throws without them), starts program
-  /// and waits for its window titled name; whether it came.
+  /// and waits for its window titled name (not one left by an earlier run);
+  /// whether it came.
   bool launch(const std::string& stage, std::vector<const char*> items, const char* program,
               const std::string& name) {
     for (const char* item : items)
@@ -155,7 +155,9 @@ class ProgramTest : public vt_test::InTempDir {
     char* argv[] = {const_cast<char*>(program), nullptr};
     if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) return false;
     return within(30, [&] {
-      std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
+      std::system(("xdotool search --pid " + std::to_string(pid) + " --name '^" + name +
+                   "$' >window.txt 2>/dev/null")
+                      .c_str());
       std::vector<std::string> found = vt_test::readLines("window.txt");
       window = found.empty() ? "" : found[0];
       return !window.empty();
