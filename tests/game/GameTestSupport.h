@@ -4,8 +4,9 @@
 #pragma once
 
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <SFML/Graphics/Image.hpp>
 #include <chrono>
@@ -19,8 +20,6 @@
 #include "../presentation/InputTestSupport.h"
 #include "XServer.h"
 #include "maze.h"
-
-extern char** environ;
 
 namespace game_test {
 
@@ -146,18 +145,18 @@ class ProgramTest : public vt_test::InTempDir {
   }
 
   /// Copies items of the staged folder (throws without them), starts program
-  /// and waits for its window titled name (not one left by an earlier run);
-  /// whether it came.
+  /// and waits for its window titled name; whether it came.
   bool launch(const std::string& stage, std::vector<const char*> items, const char* program,
               const std::string& name) {
     for (const char* item : items)
       std::filesystem::copy(stage + "/" + item, item, std::filesystem::copy_options::recursive);
-    char* argv[] = {const_cast<char*>(program), nullptr};
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) return false;
+    if ((pid = fork()) == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);  // nor outlives a test stopped from outside
+      execl(program, program, static_cast<char*>(nullptr));
+      _exit(127);
+    }
     return within(30, [&] {
-      std::system(("xdotool search --pid " + std::to_string(pid) + " --name '^" + name +
-                   "$' >window.txt 2>/dev/null")
-                      .c_str());
+      std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
       std::vector<std::string> found = vt_test::readLines("window.txt");
       window = found.empty() ? "" : found[0];
       return !window.empty();
@@ -170,9 +169,10 @@ class ProgramTest : public vt_test::InTempDir {
            shot.loadFromFile("shot.png");
   }
 
+  /// Focuses the window and presses a key; a window gone meanwhile only
+  /// fails the command.
   void key(const std::string& name) {
-    vt_test::focusWindow(std::stoul(window));
-    vt_test::xdotool("key --delay 100 " + name);
+    vt_test::xdotool("windowfocus " + window + " key --delay 100 " + name);
   }
 
   /// Whether the program ends within 20 s, with status 0.
