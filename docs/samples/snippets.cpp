@@ -30,15 +30,12 @@ void logSomething(int coins, float x, float y) {
   log.setFlush(true);  // every line reaches the file at once
 }
 
-void clickAndRunOneFrame(int& frame) {
+void clickAndRunOneFrame() {
   vt::EventMouse click;
   click.setMouseAction(vt::CLICKED);
   click.setMouseButton(vt::Mouse::LEFT);
   click.setMousePosition(vt::Vector(30.5f, 8.5f));  // window cells
   vt::InputManager::getInstance().onEvent(&click);
 
-  vt::PathManager::getInstance().cycle();
-  vt::WorldManager::getInstance().update();
-  vt::EventStep step(frame++);
-  vt::GameManager::getInstance().onEvent(&step);
+  vt::GameManager::getInstance().runFrame();
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
@@ -47,20 +48,14 @@ std::vector<ShownCode> shownCode() {
   return shown;
 }
 
-/// Whether piece stands in lines as a run of whole lines, all indented alike.
+/// Whether piece stands in lines as a run of whole lines, indentation aside.
 bool containsPiece(const std::vector<std::string>& lines, const std::vector<std::string>& piece) {
-  for (std::size_t at = 0; !piece.empty() && at + piece.size() <= lines.size(); at++) {
-    if (lines[at].size() < piece[0].size()) continue;
-    std::size_t indent = lines[at].size() - piece[0].size();
-    bool same = true;
-    for (std::size_t k = 0; same && k < piece.size(); k++)
-      same = piece[k].empty()
-                 ? lines[at + k].empty()
-                 : lines[at + k].size() == indent + piece[k].size() &&
-                       lines[at + k].compare(0, indent, std::string(indent, ' ')) == 0 &&
-                       lines[at + k].compare(indent, std::string::npos, piece[k]) == 0;
-    if (same) return true;
-  }
+  auto same = [](const std::string& a, const std::string& b) {
+    return a.substr(std::min(a.find_first_not_of(' '), a.size())) ==
+           b.substr(std::min(b.find_first_not_of(' '), b.size()));
+  };
+  for (std::size_t at = 0; !piece.empty() && at + piece.size() <= lines.size(); at++)
+    if (std::equal(piece.begin(), piece.end(), lines.begin() + at, same)) return true;
   return false;
 }
 
@@ -112,36 +107,26 @@ TEST(GuideTest, TheReadmeLinksTheGuideAndTheArena) {
 }
 
 namespace {
-class GuideExampleTest : public vt_test::InTempDir {};
+using GuideExampleTest = vt_test::InTempDir;
 }  // namespace
 
-TEST_F(GuideExampleTest, TheSpriteFileLoadsAsDescribed) {
+TEST_F(GuideExampleTest, TheSpriteAndConfigurationFilesSayWhatTheGuideSays) {
   vt_test::startPlainLog();
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
   ASSERT_EQ(resources.startUp(), 0);
-  std::string file = (docsDir() / "samples" / "sprites" / "ship.txt").string();
-  ASSERT_EQ(resources.loadSprite(file, "ship"), 0);
+  ASSERT_EQ(resources.loadSprite((docsDir() / "samples/sprites/ship.txt").string(), "ship"), 0);
   vt::Sprite* p_ship = resources.getSprite("ship");
-  EXPECT_EQ(p_ship->getFrameCount(), 2);
-  EXPECT_EQ(p_ship->getWidth(), 5);
-  EXPECT_EQ(p_ship->getHeight(), 3);
-  EXPECT_EQ(p_ship->getColor(), vt::CYAN);
+  EXPECT_TRUE(p_ship->getFrameCount() == 2 && p_ship->getWidth() == 5 && p_ship->getHeight() == 3 &&
+              p_ship->getColor() == vt::CYAN);
   EXPECT_EQ(p_ship->getFrame(1).getString(), ".\\\\..==#>=.//..");
   resources.shutDown();
   vt::LogManager::getInstance().shutDown();
-}
 
-TEST_F(GuideExampleTest, TheConfigurationFileSetsWhatItSays) {
   fs::copy_file(docsDir() / "samples" / "vt-config.txt", vt::CONFIG_FILENAME);
   vt::loadConfig(vt::readConfig());
-  vt::Config& config = vt::Config::getInstance();
-  EXPECT_EQ(config.getWindowHorizontalPixels(), 1280);
-  EXPECT_EQ(config.getWindowVerticalPixels(), 960);
-  EXPECT_EQ(config.getWindowHorizontalChars(), 100);
-  EXPECT_EQ(config.getWindowVerticalChars(), 30);
-  EXPECT_EQ(config.getFrameTime(), 50);
-  EXPECT_EQ(config.getWindowBackgroundColor(), vt::BLUE);
-  EXPECT_EQ(config.getWindowTitle(), "Sample");
-  EXPECT_TRUE(config.getShowMouse());
-  EXPECT_FALSE(config.getHeadless());
+  const vt::Config& c = vt::Config::getInstance();
+  EXPECT_TRUE(c.getWindowHorizontalPixels() == 1280 && c.getWindowVerticalPixels() == 960 &&
+              c.getWindowHorizontalChars() == 100 && c.getWindowVerticalChars() == 30);
+  EXPECT_TRUE(c.getFrameTime() == 50 && c.getWindowBackgroundColor() == vt::BLUE &&
+              c.getWindowTitle() == "Sample" && c.getShowMouse() && !c.getHeadless());
 }

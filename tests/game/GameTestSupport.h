@@ -1,11 +1,12 @@
-// The game's engine run headless, frames driven by hand in the game loop's
-// order with held keys going through the real input manager; and the real
-// programs (the game's and the arena's) in windows driven from the X server.
+// The game's engine run headless one frame of the game loop at a time, with
+// held keys going through the real input manager; and the real programs (the
+// game's and the arena's) in windows driven from the X server.
 #pragma once
 
 #include <signal.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <SFML/Graphics/Image.hpp>
 #include <chrono>
@@ -19,8 +20,6 @@
 #include "../presentation/InputTestSupport.h"
 #include "XServer.h"
 #include "maze.h"
-
-extern char** environ;
 
 namespace game_test {
 
@@ -67,21 +66,6 @@ inline void press(vt::Keyboard::Key key, vt::EventKeyboardAction action) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-// Presses Q in a chosen step, as the input manager would deliver it.
-class QuitAt : public vt::Object {
- public:
-  explicit QuitAt(int init_step) : quit_step(init_step) {
-    setSolidness(vt::SPECTRAL);
-    registerInterest(vt::STEP_EVENT);
-  }
-  int eventHandler(const vt::Event* p_e) override {
-    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() == quit_step)
-      press(vt::Keyboard::Q, vt::KEY_PRESSED);
-    return 1;
-  }
-  int quit_step;
-};
-
 /// The level's view objects: level, countdown, keys (if any), best time
 /// (with a door), level 1's three help boxes.
 inline int levelViews(int level) {
@@ -101,17 +85,14 @@ class GameTest : public vt_test::InTempDir {
  protected:
   /// Whether SetUp links the staged sprites/ and sounds/ into the folder.
   virtual bool withAssets() const { return true; }
-  /// Whether the engine opens its window (with the test font) or runs headless.
-  virtual bool withWindow() const { return false; }
+  /// More configuration items, after headless running without frame pacing.
+  virtual std::string moreConfig() const { return ""; }
 
   void SetUp() override {
     InTempDir::SetUp();
-    if (withWindow())
-      vt_test::stageFont();
-    else
-      vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+    vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
+    ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
     if (withAssets()) {
-      ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
       std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
       std::filesystem::create_directory_symlink(stageDir() + "/sounds", "sounds");
     }
@@ -129,35 +110,31 @@ class GameTest : public vt_test::InTempDir {
     InTempDir::TearDown();
   }
 
-  /// One frame with the given keys held; afterUpdate sees the world after
-  /// its deletion pass.
+  /// One frame of the game loop with the given keys held.
   void frame(const Keys& held = {}) {
     input.keys = held;
-    vt::InputManager::getInstance().getInput();
-    vt::PathManager::getInstance().cycle();
-    vt::WorldManager::getInstance().update();
-    afterUpdate();
-    vt::EventStep event(step++);
-    vt::GameManager::getInstance().onEvent(&event);
+    vt::GameManager::getInstance().runFrame();
+    afterFrame();
   }
 
-  virtual void afterUpdate() {}
+  virtual void afterFrame() {}
+
+  /// The frames run so far, the next frame's step event's count.
+  static int step() { return vt::GameManager::getInstance().getStepCount(); }
 
   input_test::ScriptedInput input;
-  int step = 0;
 };
 
 inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
 inline bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
 
-/// Polls until done returns true, at most about seconds long.
+/// Polls until done returns true, for at most seconds.
 template <typename Done>
 bool within(int seconds, Done done) {
-  for (int i = 0; i < seconds * 10; i++) {
-    if (done()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return done();
+  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(100)))
+    if (std::chrono::steady_clock::now() > end) return false;
+  return true;
 }
 
 /// A real program in a window of its own, stopped at the end if still running.
@@ -175,8 +152,11 @@ class ProgramTest : public vt_test::InTempDir {
               const std::string& name) {
     for (const char* item : items)
       std::filesystem::copy(stage + "/" + item, item, std::filesystem::copy_options::recursive);
-    char* argv[] = {const_cast<char*>(program), nullptr};
-    if (posix_spawn(&pid, program, nullptr, nullptr, argv, environ) != 0) return false;
+    if ((pid = fork()) == 0) {
+      prctl(PR_SET_PDEATHSIG, SIGKILL);  // nor outlives a test stopped from outside
+      execl(program, program, static_cast<char*>(nullptr));
+      _exit(127);
+    }
     return within(30, [&] {
       std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
       std::vector<std::string> found = vt_test::readLines("window.txt");
@@ -191,9 +171,10 @@ class ProgramTest : public vt_test::InTempDir {
            shot.loadFromFile("shot.png");
   }
 
+  /// Focuses the window and presses a key; a window gone meanwhile only
+  /// fails the command.
   void key(const std::string& name) {
-    vt_test::focusWindow(std::stoul(window));
-    vt_test::xdotool("key --delay 100 " + name);
+    vt_test::xdotool("windowfocus " + window + " key --delay 100 " + name);
   }
 
   /// Whether the program ends within 20 s, with status 0.

@@ -1,3 +1,5 @@
+// The sounds the synthesiser made for the game, as staged beside the program,
+// and the synthesiser's mixing and file writing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +12,6 @@
 
 #include "TestSupport.h"
 #include "synth/Mixer.h"
-#include "synth/Sounds.h"
 #include "synth/WavWriter.h"
 
 using namespace vt_test;
@@ -47,32 +48,35 @@ Wav parseWav(const std::string& b) {
   return w;
 }
 
-Wav encoded(int rate, int channels, const Pcm& samples) {
-  std::vector<std::uint8_t> bytes = synth::WavWriter(rate, channels).encode(samples);
-  return parseWav(std::string(bytes.begin(), bytes.end()));
-}
-
-class SynthFileTest : public InTempDir {};
+using SynthFileTest = InTempDir;
 
 }  // namespace
 
-TEST_F(SynthFileTest, WavFilesMatchTheirSamplesAndAFailedWriteLeavesNothing) {
-  Wav mono = encoded(22050, 1, {0, -32768, 32767, 1});
-  ASSERT_TRUE(mono.valid);
-  EXPECT_EQ(mono.channels, 1);
-  EXPECT_EQ(mono.rate, 22050);
-  EXPECT_EQ(mono.samples, (Pcm{0, -32768, 32767, 1}));
-  // An odd sample count cannot fill the last stereo frame; it is left out.
-  EXPECT_EQ(encoded(44100, 2, {1, 2, 3}).samples, (Pcm{1, 2}));
-
-  synth::WavWriter writer(22050, 1);
-  EXPECT_EQ(writer.write("missing/a.wav", {1, 2}), -1);
-  fs::create_directory("taken");
-  EXPECT_EQ(writer.write("taken", {1, 2}), -1);
-  EXPECT_TRUE(fs::is_directory("taken"));
-  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
-  ASSERT_EQ(writer.write("ok.wav", {5, -5}), 0);
-  EXPECT_EQ(parseWav(readFile("ok.wav")).samples, (Pcm{5, -5}));
+// Each sound is loud enough yet never clipped, starts and ends quiet (no
+// click), the effects are short and the music long, with something playing
+// in every half second of its loop.
+TEST(StagedAssetsTest, SoundsAreWholeUnclippedQuietAtTheirEndsAndTheMusicAlive) {
+  const char* stage = std::getenv("MAZE_STAGE_DIR");
+  ASSERT_NE(stage, nullptr);
+  for (const char* name : {"close_door_1.wav", "collect_coin.wav", "enter_the_maze.wav"}) {
+    SCOPED_TRACE(name);
+    Wav wav = parseWav(readFile(std::string(stage) + "/sounds/" + name));
+    ASSERT_TRUE(wav.valid);
+    EXPECT_TRUE(wav.rate == 22050 && wav.channels == 1);
+    const Pcm& s = wav.samples;
+    int loudest = 0;
+    for (int sample : s) loudest = std::max(loudest, std::abs(sample));
+    EXPECT_TRUE(loudest > 10000 && loudest < 32440) << loudest;
+    EXPECT_TRUE(std::abs(s.front()) < 330 && std::abs(s.back()) < 330);
+    double seconds = static_cast<double>(s.size()) / wav.rate;
+    EXPECT_TRUE(name[0] == 'e' ? seconds > 20 : seconds > 0.2 && seconds < 1.0) << seconds;
+    for (std::size_t at = 0, half = wav.rate / 2; name[0] == 'e' && at + half <= s.size();
+         at += half) {
+      double energy = 0;
+      for (std::size_t i = at; i < at + half; i++) energy += double(s[i]) * s[i];
+      EXPECT_GT(std::sqrt(energy / half), 0.02 * 32767) << "quiet at sample " << at;
+    }
+  }
 }
 
 // A looping mix wraps its overrun to the start (the music's loop point);
@@ -91,54 +95,20 @@ TEST(SynthTest, MixerWrapsOnlyWhenLoopingAndClampsInsteadOfWrapping) {
   EXPECT_EQ(silent.samples(), (std::vector<float>{0, 0, 0}));
 }
 
-TEST(SynthTest, SoundsAreQuietAtTheirEndsNeverClipAndTheMusicLoopsAlive) {
-  for (const synth::Mixer& sound : {synth::closeDoorSound(), synth::collectCoinSound()}) {
-    double seconds = static_cast<double>(sound.length()) / sound.sampleRate();
-    EXPECT_GT(seconds, 0.2);
-    EXPECT_LT(seconds, 1.0);
-    EXPECT_GT(sound.peak(), 0.3f);
-    EXPECT_LT(sound.peak(), 0.99f);
-    EXPECT_NEAR(sound.samples().front(), 0.0f, 0.01f);
-    EXPECT_NEAR(sound.samples().back(), 0.0f, 0.01f);
-  }
-  synth::Mixer music = synth::enterTheMazeMusic();
-  const std::vector<float>& s = music.samples();
-  std::size_t half = static_cast<std::size_t>(music.sampleRate() / 2);
-  EXPECT_GE(s.size(), 40 * half);
-  EXPECT_LT(music.peak(), 0.99f);
-  EXPECT_NEAR(s.front(), 0.0f, 0.01f);
-  EXPECT_NEAR(s.back(), 0.0f, 0.01f);
-  // Something plays in every half second, so no stretch of the loop is dead.
-  for (std::size_t at = 0; at + half <= s.size(); at += half) {
-    double energy = 0;
-    for (std::size_t i = at; i < at + half; i++) energy += s[i] * s[i];
-    EXPECT_GT(std::sqrt(energy / half), 0.02) << "quiet at sample " << at;
-  }
-  EXPECT_EQ(synth::enterTheMazeMusic().samples(), s);
-}
-
-TEST(StagedAssetsTest, SoundsFontAndSpritesStandBesideTheProgram) {
-  const char* stage_env = std::getenv("MAZE_STAGE_DIR");
-  const char* source_env = std::getenv("VANTLE_SOURCE_DIR");
-  ASSERT_TRUE(stage_env && source_env);
-  fs::path stage = stage_env;
-  for (const char* name : {"close_door_1.wav", "collect_coin.wav", "enter_the_maze.wav"}) {
-    Wav wav = parseWav(readFile((stage / "sounds" / name).string()));
-    ASSERT_TRUE(wav.valid) << name;
-    EXPECT_TRUE(wav.rate == 22050 || wav.rate == 44100) << name;
-    // A full-scale sample means the mix was clamped: it clipped.
-    int loudest = 0;
-    for (int sample : wav.samples) loudest = std::max(loudest, std::abs(sample));
-    EXPECT_LT(loudest, 32767) << name;
-    if (name[0] == 'e') {  // the music
-      EXPECT_GE(wav.samples.size(), static_cast<std::size_t>(20 * wav.rate * wav.channels));
-    }
-  }
-  EXPECT_EQ(readFile((stage / "vt-font.ttf").string()).substr(0, 4), std::string("\0\1\0\0", 4));
-  for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(source_env) / "sprites"))
-    if (entry.path().extension() == ".txt") {
-      EXPECT_EQ(readFile((stage / "sprites" / entry.path().filename()).string()),
-                readFile(entry.path().string()))
-          << entry.path().filename();
-    }
+// An odd sample count cannot fill the last stereo frame; it is left out. A
+// failed write leaves what was at the path as it was, and no part behind.
+TEST_F(SynthFileTest, StereoTakesWholeFramesAndAFailedWriteLeavesWhatWasThere) {
+  std::vector<std::uint8_t> bytes = synth::WavWriter(44100, 2).encode({1, 2, 3});
+  EXPECT_EQ(parseWav(std::string(bytes.begin(), bytes.end())).samples, (Pcm{1, 2}));
+  synth::WavWriter writer(22050, 1);
+  EXPECT_EQ(writer.write("missing/a.wav", {1, 2}), -1);
+  ASSERT_EQ(writer.write("ok.wav", {5, -5}), 0);
+  fs::create_directory("ok.wav.part");  // in the way of the next write
+  EXPECT_EQ(writer.write("ok.wav", {1, 2}), -1);
+  fs::remove("ok.wav.part");
+  fs::create_directory("taken");
+  EXPECT_EQ(writer.write("taken", {1, 2}), -1);
+  EXPECT_TRUE(fs::is_directory("taken"));
+  EXPECT_EQ(parseWav(readFile("ok.wav")).samples, (Pcm{5, -5}));
+  EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 2);
 }

@@ -102,16 +102,16 @@ TEST_F(FeedbackTest, WinningTimingOutAndTheFinalScreenAreToldAndBestTimesAreKept
 TEST_F(FeedbackTest, PauseHoldsCountdownHeroAndMusicAndResumingGoesOn) {
   vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
   p_music->play();
-  while (step < 10) frame();
+  while (step() < 10) frame();
   press(vt::Keyboard::P, vt::KEY_PRESSED);
   EXPECT_EQ(p_music->getStatus(), sf::SoundSource::Paused);
   vt::Vector at = hero()->getPosition();
-  while (step < 110) frame({Keyboard::Left});
+  while (step() < 110) frame({Keyboard::Left});
   EXPECT_EQ(messages("Paused"), 1);
   EXPECT_EQ(hero()->getPosition(), at);
   press(vt::Keyboard::ESCAPE, vt::KEY_PRESSED);
   EXPECT_EQ(p_music->getStatus(), sf::SoundSource::Playing);
-  while (step < 130) frame({Keyboard::Left});
+  while (step() < 130) frame({Keyboard::Left});
   EXPECT_EQ(messages("Paused"), 0);
   EXPECT_EQ(hero()->getPosition(), cell(at.getX() - 10, at.getY()));
   EXPECT_EQ(display("Time Remaining:")->getValue(), 29);
@@ -128,7 +128,7 @@ TEST_F(FeedbackTest, RestartBuildsTheLevelAgainWithItsFullTime) {
   buildLevel(currentLevel() = 2);
   frame();
   stepFrom(5, 4, Keyboard::Left);  // the key
-  while (step < 75) frame();
+  while (step() < 75) frame();
   press(vt::Keyboard::R, vt::KEY_PRESSED);
   frame();  // the old level goes
   EXPECT_EQ(currentLevel(), 2);

@@ -1,5 +1,7 @@
+// The hero in level 1, moved by held keys, ended by its time and its door.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "GameTestSupport.h"
@@ -22,7 +24,7 @@ class HeroTest : public GameTest {
     for (int i = 0; i < frames; i++) {
       vt::Vector before = hero()->getPosition();
       frame(keys);
-      if (hero()->getPosition() != before) moved.push_back(step - 1);
+      if (hero()->getPosition() != before) moved.push_back(step() - 1);
     }
     return moved;
   }
@@ -33,26 +35,31 @@ class HeroTest : public GameTest {
     frame(), frame();  // a move waits two steps after the last
     return hero();
   }
-
-  static int keyCollisions() {
-    return vt_test::count(vt_test::logMessages(), "Key::eventHandler(): Collision detected");
-  }
-
-  static sf::SoundSource::Status soundStatus(const char* label) {
-    return vt::ResourceManager::getInstance().getSound(label)->getStatus();
-  }
 };
+
+int keyCollisions() {
+  return vt_test::count(vt_test::logMessages(), "Key::eventHandler(): Collision detected");
+}
+
+bool playing(const char* sound) {
+  return vt::ResourceManager::getInstance().getSound(sound)->getStatus() ==
+         sf::SoundSource::Playing;
+}
 
 }  // namespace
 
-// Of two held keys only the first the input manager polls moves the hero.
-TEST_F(HeroTest, HeldKeysMoveEveryOtherStepFromStepTwoByTheFirstPolled) {
+// WASD moves like the arrows the play-through steers by; of two held keys
+// only the first the input manager polls counts.
+TEST_F(HeroTest, HeldKeysMoveItEveryOtherStepAndOnlyTheFirstPolledCounts) {
   EXPECT_EQ(hold({Keyboard::Left}, 9), (std::vector<int>{2, 4, 6, 8}));
-  EXPECT_EQ(hero()->getPosition(), cell(16, 5));
-  EXPECT_EQ(hold({Keyboard::Right, Keyboard::Up}, 4), (std::vector<int>{10, 12}));
-  EXPECT_EQ(hero()->getPosition(), cell(16, 3));
-  EXPECT_EQ(hold({Keyboard::W, Keyboard::D}, 4), (std::vector<int>{14, 16}));
-  EXPECT_EQ(hero()->getPosition(), cell(18, 3));
+  for (auto [key, dx, dy] : {std::tuple{Keyboard::A, -1, 0}, std::tuple{Keyboard::D, 1, 0},
+                             std::tuple{Keyboard::W, 0, -1}, std::tuple{Keyboard::S, 0, 1}}) {
+    vt::Vector to = hero()->getPosition() + cell(dx, dy);
+    hold({key}, 2);
+    EXPECT_EQ(hero()->getPosition(), to) << key;
+  }
+  EXPECT_EQ(hold({Keyboard::Right, Keyboard::Up}, 2).size(), 1u);
+  EXPECT_EQ(hero()->getPosition(), cell(16, 4));
 }
 
 TEST_F(HeroTest, OnlyPressingQEndsTheGameAndOnlyHeldKeysMove) {
@@ -67,84 +74,43 @@ TEST_F(HeroTest, OnlyPressingQEndsTheGameAndOnlyHeldKeysMove) {
   EXPECT_TRUE(vt::GameManager::getInstance().getGameOver());
 }
 
-// The countdown drops in steps 0, 30, ...; it reaches zero in step 870,
-// which rebuilds level 1 whatever level was being played.
-TEST_F(HeroTest, TimeRunsOutAtStep870AndLevelOneIsRebuilt) {
-  Hero* p_first = hero();
-  currentLevel() = 4;
-  std::vector<int> shown;
-  for (int s : {0, 29, 30, 869}) {
-    while (step <= s) frame();
-    shown.push_back(display("Time Remaining:")->getValue());
-  }
-  EXPECT_EQ(shown, (std::vector<int>{29, 29, 28, 1}));
-  EXPECT_EQ(p_first->getTimeLeft(), 1);
-  frame();  // step 870
-  EXPECT_EQ(currentLevel(), 1);
-  frame();  // the old level is deleted
-  EXPECT_NE(hero(), p_first);
-  EXPECT_EQ(static_cast<int>(ofType().size()), levelObjects(1) + 1);  // and "Time's up!"
-  EXPECT_EQ(display("Time Remaining:")->getValue(), 30);
-}
-
-TEST_F(HeroTest, AKeyIsCountedOnceAndLeavesAtTheDeletionPass) {
-  Hero* p_hero = placeHero(5, 4);
-  press(vt::Keyboard::LEFT_ARROW, vt::KEY_DOWN);
-  EXPECT_EQ(p_hero->getPosition(), cell(4, 4));
-  EXPECT_EQ(p_hero->getKeysCollected(), 1);
-  EXPECT_EQ(display("Keys Remaining")->getValue(), 0);
-  EXPECT_EQ(soundStatus("key sound"), sf::SoundSource::Playing);
-  EXPECT_EQ(ofType("Key").size(), 1u);
-  vt::WorldManager::getInstance().update();
-  EXPECT_TRUE(ofType("Key").empty());
-  hold({Keyboard::Left}, 4);  // over where the key was
-  EXPECT_EQ(p_hero->getPosition(), cell(3, 4));
-  EXPECT_EQ(p_hero->getKeysCollected(), 1);
-  EXPECT_EQ(keyCollisions(), 1);
-}
-
-TEST_F(HeroTest, TheDoorWithTooFewKeysOnlyBlocks) {
+TEST_F(HeroTest, TheDoorOnlyBlocksWithoutTheKeyWhichCountsOnce) {
   Hero* p_hero = placeHero(5, 7);
   EXPECT_EQ(hold({Keyboard::S}, 8).size(), 1u);
   EXPECT_EQ(p_hero->getPosition(), cell(5, 8));
+  EXPECT_FALSE(playing("door sound"));
+  placeHero(5, 4);
+  hold({Keyboard::Left}, 4);  // onto the key and on over where it was
+  EXPECT_EQ(p_hero->getPosition(), cell(3, 4));
+  EXPECT_EQ(p_hero->getKeysCollected(), 1);
+  EXPECT_EQ(keyCollisions(), 1);
+  EXPECT_EQ(display("Keys Remaining")->getValue(), 0);
+  EXPECT_TRUE(playing("key sound"));
   EXPECT_EQ(currentLevel(), 1);
-  EXPECT_EQ(ofType("Door").size(), 1u);
-  EXPECT_EQ(soundStatus("door sound"), sf::SoundSource::Stopped);
 }
 
-TEST_F(HeroTest, LevelFivesDoorWithAllKeysLeadsToTheFinalScreen) {
-  clearLevel();
-  buildLevel(currentLevel() = 5);
-  frame();
-  // Each key from beside it, then the door.
-  const int approaches[][3] = {{5, 96, Keyboard::A},
-                               {120, 3, Keyboard::D},
-                               {35, 96, Keyboard::A},
-                               {120, 96, Keyboard::D},
-                               {62, 2, Keyboard::W}};
-  for (auto [x, y, key] : approaches) {
-    placeHero(x, y);
-    hold({static_cast<Keyboard::Key>(key)}, 2);
-  }
-  EXPECT_EQ(currentLevel(), 6);
-  EXPECT_EQ(soundStatus("door sound"), sf::SoundSource::Playing);
-  frame();
-  EXPECT_TRUE(ofType("Key").empty());
-  EXPECT_TRUE(ofType("Door").empty());
-  EXPECT_EQ(display("Keys Remaining"), nullptr);
-  EXPECT_EQ(display("Time Remaining:")->getValue(), 999);
-}
-
-// After its time runs out the old hero lingers until the next deletion
-// pass; the held key must not move it into the new level's key.
-TEST_F(HeroTest, AnEndedHerosLastInputLeavesTheNewLevelAlone) {
+// The countdown drops in steps 0, 30, ...; it reaches zero in step 870,
+// which rebuilds level 1 whatever level was being played. The old hero
+// lingers until the next frame's deletion pass: the key held then must not
+// move it into the new level's key.
+TEST_F(HeroTest, TimeRunsOutAtStep870AndLevelOneIsRebuiltUntouched) {
+  Hero* p_first = hero();
+  currentLevel() = 4;
   vt::WorldManager::getInstance().markForDelete(ofType("Key")[0]);
-  while (step < 870) frame();
-  placeHero(3, 6);
-  frame();  // step 870: time is up
-  ASSERT_EQ(hero()->getPosition(), cell(20, 5));
+  std::vector<int> shown;
+  for (int s : {0, 29, 30, 867}) {
+    while (step() <= s) frame();
+    shown.push_back(display("Time Remaining:")->getValue());
+  }
+  EXPECT_EQ(shown, (std::vector<int>{29, 29, 28, 1}));
+  placeHero(3, 6);  // in steps 868 and 869, below where the new key will lie
+  EXPECT_EQ(p_first->getTimeLeft(), 1);
+  frame();  // step 870
+  EXPECT_EQ(currentLevel(), 1);
   frame({Keyboard::Up});
-  EXPECT_EQ(ofType("Key").size(), 1u);
+  EXPECT_NE(hero(), p_first);
+  EXPECT_EQ(static_cast<int>(ofType().size()), levelObjects(1) + 1);  // and "Time's up!"
+  EXPECT_EQ(display("Time Remaining:")->getValue(), 30);
   EXPECT_EQ(display("Keys Remaining")->getValue(), 1);
   EXPECT_EQ(keyCollisions(), 0);
 }

@@ -49,7 +49,7 @@ class ScriptedInput : public vt::InputSource {
 };
 
 /// Notes every keyboard and mouse event as "<action> <key or button>", e.g.
-/// "pressed 58" or "clicked 2"; mouse positions go to positions.
+/// "pressed 58" or "clicked 2".
 class Recorder : public vt::Object {
  public:
   Recorder() {
@@ -70,8 +70,6 @@ class Recorder : public vt::Object {
     }
     return 1;
   }
-
-  bool saw(const std::string& note) const { return vt_test::contains(seen, note); }
 
   std::vector<std::string> seen;
   std::vector<vt::Vector> positions;

@@ -3,6 +3,7 @@
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <tuple>
@@ -62,6 +63,7 @@ class GraphicsWindowTest : public InTempDir {
 };
 }  // namespace
 
+// A space blanks the whole cell.
 TEST_F(GraphicsWindowTest, ACharacterLandsInItsViewCellOnAShiftedBackground) {
   // View cell (10, 5): glyph origin (128, 160), background from (126.72,
   // 166.4) to (139.52, 198.4).
@@ -76,25 +78,11 @@ TEST_F(GraphicsWindowTest, ACharacterLandsInItsViewCellOnAShiftedBackground) {
       {126, 180, sf::Color::Green}, {127, 165, sf::Color::Green}, {127, 199, sf::Color::Green},
       {140, 197, sf::Color::Green}};
   for (auto [x, y, color] : probes) EXPECT_EQ(image.getPixel(x, y), color) << x << "," << y;
+  graphics.drawCh(Vector(15, 7), ' ', vt::RED);
+  EXPECT_EQ(countPixels(capture(), sf::Color::Blue, 127, 167, 140, 198), 13 * 31);
 }
 
-TEST_F(GraphicsWindowTest, ASpaceBlanksItsCellAndATransparentCharacterLeavesIt) {
-  graphics.drawCh(Vector(10, 5), 'X', vt::RED);
-  graphics.drawCh(Vector(10, 5), ' ', vt::RED);
-  sf::Image image = capture();
-  EXPECT_EQ(countPixels(image, sf::Color::Blue, 127, 167, 140, 198), 13 * 31);
-
-  vt::Frame frame(3, 1, "#.#");
-  graphics.drawCh(Vector(10, 5), 'W', vt::GREEN);
-  ASSERT_EQ(graphics.drawFrame(Vector(9, 5), frame, false, vt::RED, '.'), 0);
-  image = capture();
-  EXPECT_GT(countPixels(image, sf::Color::Green, 131, 167, 138, 198), 0);
-  EXPECT_GT(countPixels(image, sf::Color::Red, 115, 160, 128, 198), 0);
-  EXPECT_GT(countPixels(image, sf::Color::Red, 141, 160, 154, 198), 0);
-  graphics.drawFrame(Vector(9, 5), frame, false, vt::RED, '\0');  // no transparency
-  EXPECT_EQ(countPixels(capture(), sf::Color::Green, 127, 167, 140, 198), 0);
-}
-
+// A frame's transparent character leaves its cell as it was.
 TEST_F(GraphicsWindowTest, StringsAreJustifiedAroundTheirColumnAndFramesAroundTheirCentre) {
   graphics.drawString(Vector(10, 1), "ABCD", vt::LEFT_JUSTIFIED, vt::WHITE);
   graphics.drawString(Vector(10, 3), "ABCD", vt::CENTER_JUSTIFIED, vt::WHITE);
@@ -104,73 +92,45 @@ TEST_F(GraphicsWindowTest, StringsAreJustifiedAroundTheirColumnAndFramesAroundTh
   vt::Frame frame(5, 3, "abcdefghijklmno");
   graphics.drawFrame(Vector(10, 14), frame, true, vt::WHITE, 0);
   graphics.drawFrame(Vector(30, 14), frame, false, vt::WHITE, 0);
+  graphics.drawFrame(Vector(10, 11), vt::Frame(5, 1, "#.#.#"), false, vt::WHITE, '.');
   EXPECT_EQ(graphics.drawFrame(Vector(20, 20), vt::Frame(), false, vt::WHITE, 0), -1);
   sf::Image image = capture();
   const std::set<int> both = {8, 9, 10, 11, 12, 30, 31, 32, 33, 34};
   std::map<int, std::set<int>> expected = {
-      {1, {10, 11, 12, 13}},    {3, {8, 9, 10, 11}}, {5, {6, 7, 8, 9}}, {7, {9, 10, 11}},
-      {13, {8, 9, 10, 11, 12}}, {14, both},          {15, both},        {16, {30, 31, 32, 33, 34}}};
+      {1, {10, 11, 12, 13}},     {3, {8, 9, 10, 11}},      {5, {6, 7, 8, 9}}, {7, {9, 10, 11}},
+      {11, {10, 12, 14}},        {13, {8, 9, 10, 11, 12}}, {14, both},        {15, both},
+      {16, {30, 31, 32, 33, 34}}};
   for (int row = 0; row < 18; row++) EXPECT_EQ(drawnColumns(image, row), expected[row]) << row;
 }
 
+// A font that is missing or a folder fails the start-up, which closes its
+// window again, so that the next start-up really starts.
 TEST_F(GraphicsWindowTest, StartUpKeepsItsWindowAndFailsCleanlyWithoutItsFont) {
   sf::RenderWindow* p_window = graphics.getWindow();
   EXPECT_EQ(graphics.startUp(), 0);
   EXPECT_EQ(graphics.getWindow(), p_window);
   graphics.shutDown();
-  vt::Config::getInstance().setFontFile("missing.ttf");
-  EXPECT_EQ(graphics.startUp(), -1);
-  EXPECT_FALSE(graphics.isStarted());
-  EXPECT_EQ(graphics.getWindow(), nullptr);
+  std::filesystem::create_directory("folder.ttf");
+  for (std::string font : {"missing.ttf", "folder.ttf"}) {
+    vt::Config::getInstance().setFontFile(font);
+    EXPECT_EQ(graphics.startUp(), -1);
+    EXPECT_EQ(graphics.getWindow(), nullptr);
+    EXPECT_TRUE(
+        contains(readLines("vantle.log"),
+                 "GraphicsManager::startUp(): Unable to load font from file '" + font + "'."));
+  }
   vt::Config::getInstance().setFontFile("vt-font.ttf");
-  ASSERT_EQ(graphics.startUp(), 0);  // really starts, not claiming it already has
+  ASSERT_EQ(graphics.startUp(), 0);
   EXPECT_EQ(countPixels(capture(), sf::Color::Blue, 0, 0, 1024, 768), 1024 * 768);
   graphics.drawCh(Vector(10, 5), 'X', vt::RED);
   ASSERT_EQ(graphics.swapBuffers(), 0);  // shows the picture, clears to the background
   EXPECT_EQ(countPixels(capture(), sf::Color::Blue, 0, 0, 1024, 768), 1024 * 768);
-  std::vector<std::string> log = readLines("vantle.log");
-  EXPECT_TRUE(contains(log, "GraphicsManager::startUp(): Already started."));
-  EXPECT_TRUE(
-      contains(log, "GraphicsManager::startUp(): Unable to load font from file 'missing.ttf'."));
+  EXPECT_TRUE(contains(readLines("vantle.log"), "GraphicsManager::startUp(): Already started."));
 }
 
-TEST_F(GraphicsWindowTest, ShapesAreWhiteSize24CirclesByDefaultButAnObjectsIsNeverDrawn) {
-  vt::Shape shape;
-  EXPECT_EQ(shape.getType(), vt::CIRCLE);
-  EXPECT_EQ(shape.getSize(), 24);
-  EXPECT_EQ(sf::Color(shape.getR(), shape.getG(), shape.getB(), shape.getAlpha()),
-            sf::Color::White);
-  vt::Object object;
-  EXPECT_EQ(object.getShape().getType(), vt::UNDEFINED_SHAPE);
-  object.draw();
-  EXPECT_EQ(vt::sharedShapePolygon(), nullptr);
-}
-
-TEST_F(GraphicsWindowTest, EachShapeSetsItsOwnGeometryAndOnlyCustomKeepsItsComponents) {
-  vt::Shape shape;
-  auto drawn = [&shape]() -> const sf::CircleShape& {
-    shape.draw(Vector(10, 5));
-    return *vt::sharedShapePolygon();
-  };
-  for (auto [size, count] : {std::pair<float, std::size_t>{2.5f, 3}, {7.9f, 7}, {24.0f, 10}}) {
-    shape.setSize(size);
-    EXPECT_EQ(drawn().getPointCount(), count) << size;
-  }
-  EXPECT_EQ(drawn().getPosition(), sf::Vector2f(116, 148));
-  shape.setType(vt::SQUARE);
-  EXPECT_EQ(drawn().getRotation(), 45);
-  shape.setType(vt::TRIANGLE);
-  EXPECT_EQ(drawn().getRotation(), 0);
-  EXPECT_EQ(drawn().getRadius(), 12);
-  shape.setColor(vt::CUSTOM);
-  shape.setR(10), shape.setG(20), shape.setB(30);
-  EXPECT_EQ(drawn().getFillColor(), sf::Color(10, 20, 30));
-  shape.setColor(vt::RED);
-  drawn();
-  EXPECT_EQ(sf::Color(shape.getR(), shape.getG(), shape.getB()), sf::Color::Red);
-}
-
-TEST_F(GraphicsWindowTest, AnObjectDrawsItsShapeOverItsSprite) {
+// An object without a shape draws none; one with a shape draws it over its
+// sprite, with its type's geometry and, for CUSTOM, its own components.
+TEST_F(GraphicsWindowTest, ShapesDrawOverTheSpriteWithTheirGeometryAndColour) {
   vt::Sprite sprite(1);
   sprite.setWidth(1);
   sprite.setHeight(1);
@@ -178,7 +138,9 @@ TEST_F(GraphicsWindowTest, AnObjectDrawsItsShapeOverItsSprite) {
   vt::Object object;
   object.setSprite(&sprite);
   object.setPosition(Vector(10, 5));
-  vt::Shape shape;
+  object.draw();
+  EXPECT_EQ(vt::sharedShapePolygon(), nullptr);
+  vt::Shape shape;  // a circle 24 pixels across
   shape.setColor(vt::RED);
   object.setShape(shape);
   object.draw();
@@ -187,4 +149,54 @@ TEST_F(GraphicsWindowTest, AnObjectDrawsItsShapeOverItsSprite) {
   EXPECT_EQ(image.getPixel(135, 175), sf::Color::Red);
   EXPECT_EQ(image.getPixel(140, 190), sf::Color::Red);
   EXPECT_EQ(image.getPixel(140, 199), sf::Color::Green);
+  const sf::CircleShape& polygon = *vt::sharedShapePolygon();
+  EXPECT_TRUE(polygon.getPointCount() == 10 && polygon.getPosition() == sf::Vector2f(116, 148));
+  for (auto [size, count] : {std::pair<float, std::size_t>{2.5f, 3}, {7.9f, 7}}) {
+    shape.setSize(size);
+    shape.draw(Vector(10, 5));
+    EXPECT_EQ(polygon.getPointCount(), count) << size;
+  }
+  shape.setType(vt::SQUARE);
+  shape.draw(Vector(10, 5));
+  EXPECT_TRUE(polygon.getPointCount() == 4 && polygon.getRotation() == 45);
+  shape.setType(vt::TRIANGLE);
+  shape.setColor(vt::CUSTOM);
+  shape.setR(10), shape.setG(20), shape.setB(30);
+  shape.draw(Vector(10, 5));
+  EXPECT_TRUE(polygon.getPointCount() == 3 && polygon.getRotation() == 0);
+  EXPECT_EQ(polygon.getFillColor(), sf::Color(10, 20, 30));
+}
+
+namespace {
+// Counts the green pixels left and right of column 58 in frame 70's picture:
+// the name covers columns 17 to 57, the resting emblem 59 to 67.
+class Camera : public vt::Object {
+ public:
+  Camera() { registerInterest(vt::STEP_EVENT); }
+  int eventHandler(const vt::Event* p_e) override {
+    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() != 69) return 0;
+    sf::RenderWindow& window = *vt::GraphicsManager::getInstance().getWindow();
+    sf::Image image = captureWindow(window);
+    for (unsigned y = 0; y < window.getSize().y; y++)
+      for (unsigned x = 0; x < window.getSize().x; x++)
+        if (image.getPixel(x, y) == sf::Color::Green) (x < 58 * 12.8 ? name : emblem)++;
+    return 1;
+  }
+  int name = 0, emblem = 0;
+};
+using SplashWindowTest = InTempDir;
+}  // namespace
+
+TEST_F(SplashWindowTest, ShowsNameAndEmblemInAsManyFramesAsHeadless) {
+  REQUIRE_DISPLAY();
+  stageFont();
+  writeFile("vt-config.txt", "frame_time:0,\n");
+  vt::GameManager& game = vt::GameManager::getInstance();
+  ASSERT_EQ(game.startUp(), 0);
+  Camera* p_camera = new Camera;
+  EXPECT_EQ(vt::splash(), 0);
+  EXPECT_EQ(game.getStepCount(), 90);
+  EXPECT_GT(p_camera->name, 1000);
+  EXPECT_GT(p_camera->emblem, 200);
+  game.shutDown();
 }
