@@ -1,10 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <sstream>
 
 #include "TestSupport.h"
-#include "vantle.h"
 
 using namespace vt_test;
 using namespace std::string_literals;

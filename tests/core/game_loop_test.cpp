@@ -1,11 +1,9 @@
-#include <gtest/gtest.h>
 
 #include <regex>
 
 #include "TestSupport.h"
 #include "core/ClockReading.h"
 #include "core/FramePacer.h"
-#include "vantle.h"
 
 using namespace vt_test;
 using Lines = std::vector<std::string>;

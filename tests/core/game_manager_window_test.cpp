@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
 
 #include "TestSupport.h"
-#include "vantle.h"
 
 using namespace vt_test;
 

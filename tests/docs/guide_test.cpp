@@ -1,15 +1,7 @@
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
 #include <regex>
-#include <set>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
-#include "vantle.h"
 
 namespace fs = std::filesystem;
 

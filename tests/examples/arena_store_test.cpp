@@ -1,10 +1,6 @@
 // Saving and loading the arena with files a careless hand made, and the A
 // key's crowd: nothing loads unless the whole file is sound, and nothing
 // in the arena is lost on the way.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <set>
 
 #include "TestSupport.h"
 #include "arena.h"

@@ -2,15 +2,6 @@
 // time, with clicks and keys delivered as the input manager delivers them.
 #include "arena.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
-
 #include "../game/GameTestSupport.h"
 
 using namespace game_test;

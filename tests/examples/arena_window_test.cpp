@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <string>
 
 #include "../game/GameTestSupport.h"
 

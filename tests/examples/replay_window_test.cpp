@@ -6,12 +6,6 @@
 // machine without a sound device: sound is off, said once, and standard
 // error stays quiet. A damaged recording is refused with its file, line and
 // reason.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 

@@ -9,13 +9,6 @@
 #include <unistd.h>
 
 #include <SFML/Graphics/Image.hpp>
-#include <chrono>
-#include <cstdlib>
-#include <filesystem>
-#include <set>
-#include <string>
-#include <thread>
-#include <vector>
 
 #include "../presentation/InputTestSupport.h"
 #include "XServer.h"

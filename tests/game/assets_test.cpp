@@ -1,14 +1,5 @@
 // The sounds the synthesiser made for the game, as staged beside the program,
 // and the synthesiser's mixing and file writing.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TestSupport.h"
 #include "synth/Mixer.h"

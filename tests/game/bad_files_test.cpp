@@ -1,16 +1,9 @@
 // The real program, headless, in a folder that lacks what it needs. (Files
 // that are folders or cut short are the resource tests' concern.)
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <string>
-#include <thread>
-#include <vector>
 
 #include "GameTestSupport.h"
 

@@ -1,10 +1,5 @@
 // What the player is told and can do beyond moving: messages that come and
 // go, pause and resume, restart, and best times kept in a file.
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <filesystem>
-#include <string>
 
 #include "GameTestSupport.h"
 

@@ -1,7 +1,4 @@
 // The real program in its window, driven and read back from the X server.
-#include <gtest/gtest.h>
-
-#include <string>
 
 #include "GameTestSupport.h"
 

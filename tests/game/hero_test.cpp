@@ -1,8 +1,4 @@
 // The hero in level 1, moved by held keys, ended by its time and its door.
-#include <gtest/gtest.h>
-
-#include <tuple>
-#include <vector>
 
 #include "GameTestSupport.h"
 

@@ -1,9 +1,4 @@
 // The game's levels as built, and the pieces they are built of.
-#include <gtest/gtest.h>
-
-#include <string>
-#include <utility>
-#include <vector>
 
 #include "GameTestSupport.h"
 

@@ -1,12 +1,6 @@
 // The program's --check on every shipped maze and on every built-in level
 // it exports, which can all be won, and on mazes that cannot or that it
 // refuses.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "GameTestSupport.h"
 

@@ -1,11 +1,8 @@
 // Maze files: what a drawing makes, built-in levels written and read back,
 // and faulty files refused at their line and column.
-#include <gtest/gtest.h>
+#include "TestSupport.h"
 
 #include <array>
-#include <sstream>
-#include <string>
-#include <vector>
 
 #include "maze.h"
 

@@ -1,12 +1,5 @@
 // The hero steered by held keys through whole games: once straight through
 // every level, and for thousands of frames of planned and random play.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <iterator>
-#include <random>
-#include <string>
-#include <vector>
 
 #include "GameTestSupport.h"
 #include "core/InterestTable.h"

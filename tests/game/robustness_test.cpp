@@ -1,14 +1,9 @@
 // The real program run headless as a careless or hostile user would: ended
 // by signals, run long and twice in one folder, and given absurd settings.
 #include <fcntl.h>
-#include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
-
-#include <chrono>
-#include <filesystem>
-#include <thread>
 
 #include "TestSupport.h"
 

@@ -1,8 +1,5 @@
 // The engine's search against the plain scan on random walled grids: the
 // same results, plies and paths, and with the trace on the same text.
-#include <gtest/gtest.h>
-
-#include <random>
 
 #include "../world/WorldTestSupport.h"
 #include "LinearPathFind.h"

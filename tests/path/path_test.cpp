@@ -1,6 +1,5 @@
 // Path searches on maps of walls, and objects that search and follow paths,
 // in a started world and path manager on a plain log.
-#include <gtest/gtest.h>
 
 #include "../world/WorldTestSupport.h"
 #include "path/PathCycle.h"

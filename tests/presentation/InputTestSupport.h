@@ -2,13 +2,7 @@
 // keyboard and mouse events it receives.
 #pragma once
 
-#include <deque>
-#include <set>
-#include <string>
-#include <vector>
-
 #include "TestSupport.h"
-#include "vantle.h"
 
 namespace input_test {
 

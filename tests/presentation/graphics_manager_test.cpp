@@ -1,10 +1,6 @@
 // Colours, and the graphics manager without a window.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "TestSupport.h"
-#include "vantle.h"
 
 using namespace vt_test;
 

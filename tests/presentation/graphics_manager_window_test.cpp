@@ -1,16 +1,10 @@
-#include <gtest/gtest.h>
 
 #include <SFML/Graphics/CircleShape.hpp>
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
-#include <filesystem>
-#include <map>
-#include <set>
-#include <tuple>
 
 #include "TestSupport.h"
 #include "presentation/ShapePolygon.h"
-#include "vantle.h"
 
 using namespace vt_test;
 using vt::Vector;

@@ -1,9 +1,4 @@
 // The input manager fed from a script instead of a window; no display needed.
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <iterator>
-#include <utility>
 
 #include "InputTestSupport.h"
 

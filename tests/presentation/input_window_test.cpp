@@ -1,9 +1,5 @@
 // The input manager on a real window: a real key and the close button. (The
 // arena's windowed test clicks real cells.)
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <thread>
 
 #include "InputTestSupport.h"
 #include "XServer.h"

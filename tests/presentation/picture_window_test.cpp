@@ -1,11 +1,9 @@
 // The batched picture: whole glyphs beside each other, later characters
 // hiding earlier ones in their cell, transparency, drawing order with shapes,
 // and the picture kept in proportion in a resized window.
-#include <gtest/gtest.h>
 
 #include "../presentation/InputTestSupport.h"
 #include "TestSupport.h"
-#include "vantle.h"
 
 using vt::Vector;
 

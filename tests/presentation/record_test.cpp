@@ -1,6 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <sstream>
+#include "TestSupport.h"
 
 #include "presentation/RunRecord.h"
 

@@ -1,10 +1,6 @@
 // The splash screen run headless, with the default 80 by 24 view.
-#include <gtest/gtest.h>
-
-#include <map>
 
 #include "TestSupport.h"
-#include "vantle.h"
 
 using namespace vt_test;
 using vt::Vector;

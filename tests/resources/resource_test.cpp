@@ -1,12 +1,8 @@
-#include <gtest/gtest.h>
 
 #include <SFML/Audio/SoundBuffer.hpp>
-#include <filesystem>
-#include <sstream>
 
 #include "TestSupport.h"
 #include "resources/SpriteFile.h"
-#include "vantle.h"
 
 // Needs ALSOFT_DRIVERS=null. The manager's 256 players take every OpenAL
 // source, so no other sf::Sound may be made here.

@@ -2,15 +2,10 @@
 
 #include <unistd.h>
 
-#include <algorithm>
 #include <cctype>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "presentation/Display.h"
-#include "vantle.h"
 
 namespace vt_test {
 

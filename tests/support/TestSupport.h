@@ -1,12 +1,32 @@
 // Helpers shared by the test suites: a private working folder per test and
-// reading back what the engine wrote.
+// reading back what the engine wrote. Also the suites' common includes, so
+// that a test file names only what is particular to it.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <SFML/Graphics.hpp>
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <iterator>
+#include <map>
+#include <random>
+#include <set>
+#include <sstream>
 #include <string>
+#include <thread>
+#include <tuple>
+#include <utility>
 #include <vector>
+
+#include "vantle.h"
 
 namespace vt_test {
 

@@ -2,12 +2,7 @@
 // receive and can react to them.
 #pragma once
 
-#include <functional>
-#include <string>
-#include <vector>
-
 #include "TestSupport.h"
-#include "vantle.h"
 
 namespace world_test {
 

@@ -1,4 +1,3 @@
-#include <gtest/gtest.h>
 
 #include "WorldTestSupport.h"
 #include "core/InterestTable.h"

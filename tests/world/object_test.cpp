@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <climits>
 
 #include "WorldTestSupport.h"
 

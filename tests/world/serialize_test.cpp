@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
 
 #include <cfloat>
-#include <climits>
 
 #include "WorldTestSupport.h"
 #include "world/ObjectRegistry.h"

@@ -1,11 +1,8 @@
 // The indexed world against the plain scan of every solid object, on random
 // worlds whose objects change box, solidness, activity and place between
 // frames; and the deletion walk, which deletes every marked object once.
-#include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
-#include <random>
 
 #include "LinearWorld.h"
 #include "WorldTestSupport.h"
