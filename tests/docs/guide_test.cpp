@@ -76,28 +76,6 @@ TEST(GuideTest, EverySampleFileIsShownWholeAsItIs) {
     }
 }
 
-TEST(GuideTest, PicturesExistStaySmallAndAreAllShown) {
-  std::string guide = vt_test::readFile((docsDir() / "guide.md").string());
-  const std::regex picture(R"(!\[[^\]]*\]\(([^)]+)\))");
-  std::set<std::string> shown;
-  for (std::sregex_iterator it(guide.begin(), guide.end(), picture), end; it != end; ++it) {
-    fs::path file = docsDir() / (*it)[1].str();
-    ASSERT_TRUE(fs::exists(file)) << file;
-    EXPECT_LE(fs::file_size(file), 100u * 1024) << file;
-    shown.insert(fs::relative(file, docsDir()).string());
-  }
-  EXPECT_FALSE(shown.empty());
-  for (const auto& entry : fs::directory_iterator(docsDir() / "images"))
-    EXPECT_EQ(shown.count(fs::relative(entry.path(), docsDir()).string()), 1u)
-        << entry.path() << " is not shown in the guide";
-}
-
-TEST(GuideTest, TheReadmeLinksTheGuideAndTheArena) {
-  std::string readme = vt_test::readFile((sourceDir() / "README.md").string());
-  EXPECT_NE(readme.find("(docs/guide.md)"), std::string::npos);
-  EXPECT_NE(readme.find("make arena"), std::string::npos);
-}
-
 namespace {
 using GuideExampleTest = vt_test::InTempDir;
 }  // namespace

@@ -71,10 +71,8 @@ std::vector<std::string> comparable(const std::string& log) {
 
 /// Runs the program with options in the working folder; its exit status.
 int run(const Game& game, const std::string& options) {
-  std::string command = std::string("env -u ALSOFT_DRIVERS ") + game.program + " " + options +
-                        " >/dev/null 2>stderr.txt";
-  int status = std::system(command.c_str());
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return vt_test::shell(std::string("env -u ALSOFT_DRIVERS ") + game.program + " " + options +
+                        " >/dev/null 2>stderr.txt");
 }
 
 class ReplayTest : public vt_test::InTempDir {};

@@ -3,13 +3,6 @@
 // game's and the arena's) in windows driven from the X server.
 #pragma once
 
-#include <signal.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <SFML/Graphics/Image.hpp>
-
 #include "../presentation/InputTestSupport.h"
 #include "XServer.h"
 #include "maze.h"
@@ -17,6 +10,7 @@
 namespace game_test {
 
 using Keys = std::set<sf::Keyboard::Key>;
+using vt_test::within;
 
 /// The active objects of a type (all without one), in the world's order.
 inline std::vector<vt::Object*> ofType(const std::string& type = "") {
@@ -121,21 +115,11 @@ class GameTest : public vt_test::InTempDir {
 inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
 inline bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
 
-/// Polls until done returns true, for at most seconds.
-template <typename Done>
-bool within(int seconds, Done done) {
-  auto end = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(100)))
-    if (std::chrono::steady_clock::now() > end) return false;
-  return true;
-}
-
 /// A real program in a window of its own, stopped at the end if still running.
 class ProgramTest : public vt_test::InTempDir {
  protected:
   void TearDown() override {
-    if (pid > 0 && waitpid(pid, &status, WNOHANG) == 0)
-      kill(pid, SIGKILL), waitpid(pid, &status, 0);
+    if (pid > 0) vt_test::finishProgram(pid, 0);
     InTempDir::TearDown();
   }
 
@@ -145,12 +129,8 @@ class ProgramTest : public vt_test::InTempDir {
               const std::string& name) {
     for (const char* item : items)
       std::filesystem::copy(stage + "/" + item, item, std::filesystem::copy_options::recursive);
-    if ((pid = fork()) == 0) {
-      prctl(PR_SET_PDEATHSIG, SIGKILL);  // nor outlives a test stopped from outside
-      execl(program, program, static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    return within(30, [&] {
+    pid = vt_test::startProgram({program});
+    return vt_test::within(30, [&] {
       std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
       std::vector<std::string> found = vt_test::readLines("window.txt");
       window = found.empty() ? "" : found[0];
@@ -172,12 +152,12 @@ class ProgramTest : public vt_test::InTempDir {
 
   /// Whether the program ends within 20 s, with status 0.
   bool endsCleanly() {
-    if (!within(20, [&] { return waitpid(pid, &status, WNOHANG) == pid; })) return false;
+    status = vt_test::finishProgram(pid, 20);
     pid = 0;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    return status == 0;
   }
 
-  pid_t pid = 0;
+  int pid = 0;
   int status = 0;
   std::string window;
   sf::Image shot;

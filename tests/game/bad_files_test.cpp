@@ -1,10 +1,5 @@
 // The real program, headless, in a folder that lacks what it needs. (Files
 // that are folders or cut short are the resource tests' concern.)
-#include <fcntl.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include "GameTestSupport.h"
 
 using namespace game_test;
@@ -20,26 +15,15 @@ const int GAME_FRAMES = 120;
 /// the step count of the log's last line. What the log and stderr say.
 std::string run(const std::string& config, bool plays) {
   vt_test::writeFile("vt-config.txt", config);
-  pid_t pid = fork();
-  if (pid == 0) {
-    dup2(open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-    unsetenv("DISPLAY");
-    execl(MAZE_PROGRAM, MAZE_PROGRAM, static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0, step = -1;
-  for (int i = 0; plays && step < GAME_FRAMES && i < 6000; i++) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    if (waitpid(pid, &status, WNOHANG) != 0) break;
-    Lines log = vt_test::readLines("vantle.log");
-    step = log.empty() || log.back().size() <= 9 ? -1 : std::atoi(log.back().c_str() + 9);
-  }
+  int pid = vt_test::startProgram({MAZE_PROGRAM}, "stderr.txt", true);
   if (plays) {
-    EXPECT_GE(step, GAME_FRAMES) << "the game loop did not get going";
-    kill(pid, SIGKILL);
+    EXPECT_TRUE(vt_test::within(60, [&] {
+      Lines log = vt_test::readLines("vantle.log");
+      int step = log.empty() || log.back().size() <= 9 ? -1 : std::atoi(log.back().c_str() + 9);
+      return step >= GAME_FRAMES;
+    })) << "the game loop did not get going";
   }
-  waitpid(pid, &status, 0);
-  EXPECT_TRUE(plays || (WIFEXITED(status) && WEXITSTATUS(status) == 1)) << status;
+  EXPECT_EQ(vt_test::finishProgram(pid, plays ? 0 : 60), plays ? -1 : 1);
   std::string said = vt_test::readFile("vantle.log") + vt_test::readFile("stderr.txt");
   for (const char* bad : {"Sanitizer", "runtime error"})
     EXPECT_EQ(said.find(bad), said.npos) << said;

@@ -58,18 +58,6 @@ TEST_F(HeroTest, HeldKeysMoveItEveryOtherStepAndOnlyTheFirstPolledCounts) {
   EXPECT_EQ(hero()->getPosition(), cell(16, 4));
 }
 
-TEST_F(HeroTest, OnlyPressingQEndsTheGameAndOnlyHeldKeysMove) {
-  Hero* p_hero = placeHero(20, 5);
-  press(vt::Keyboard::Q, vt::KEY_DOWN);
-  press(vt::Keyboard::Q, vt::KEY_RELEASED);
-  press(vt::Keyboard::D, vt::KEY_PRESSED);
-  press(vt::Keyboard::D, vt::KEY_RELEASED);
-  EXPECT_FALSE(vt::GameManager::getInstance().getGameOver());
-  EXPECT_EQ(p_hero->getPosition(), cell(20, 5));
-  press(vt::Keyboard::Q, vt::KEY_PRESSED);
-  EXPECT_TRUE(vt::GameManager::getInstance().getGameOver());
-}
-
 TEST_F(HeroTest, TheDoorOnlyBlocksWithoutTheKeyWhichCountsOnce) {
   Hero* p_hero = placeHero(5, 7);
   EXPECT_EQ(hold({Keyboard::S}, 8).size(), 1u);

@@ -19,10 +19,8 @@ class MazeCheckTest : public vt_test::InTempDir {
  protected:
   /// Runs the program in its staged folder; its status.
   int run(const std::string& options) {
-    std::string command = "cd '" + stageDir() + "' && " + MAZE_PROGRAM + " " + options + " >'" +
-                          dir + "/out.txt' 2>'" + dir + "/err.txt'";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return vt_test::shell("cd '" + stageDir() + "' && " + MAZE_PROGRAM + " " + options + " >'" +
+                          dir + "/out.txt' 2>'" + dir + "/err.txt'");
   }
   std::string said() {
     std::vector<std::string> lines = vt_test::readLines(dir + "/out.txt");

@@ -1,9 +1,8 @@
 // Maze files: what a drawing makes, built-in levels written and read back,
 // and faulty files refused at their line and column.
-#include "TestSupport.h"
-
 #include <array>
 
+#include "TestSupport.h"
 #include "maze.h"
 
 namespace {

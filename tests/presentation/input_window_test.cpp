@@ -1,4 +1,4 @@
-// The input manager on a real window: a real key and the close button. (The
+// The input manager on a real window: a real key. (The
 // arena's windowed test clicks real cells.)
 
 #include "InputTestSupport.h"
@@ -25,17 +25,6 @@ class InputWindowTest : public InTempDir {
     InTempDir::TearDown();
   }
   vt::GameManager& game = vt::GameManager::getInstance();
-};
-
-// Ends the game after 300 frames in case the close request never arrives.
-class Deadline : public vt::Object {
- public:
-  Deadline() { registerInterest(vt::STEP_EVENT); }
-  int eventHandler(const vt::Event* p_e) override {
-    if (static_cast<const vt::EventStep*>(p_e)->getStepCount() >= 300)
-      vt::GameManager::getInstance().setGameOver();
-    return 1;
-  }
 };
 
 }  // namespace
@@ -77,14 +66,4 @@ TEST_F(InputWindowTest, ARealKeyIsPressedOnceHeldAndReleased) {
   ASSERT_TRUE(done()) << testing::PrintToString(seen);
   EXPECT_TRUE(seen.front() == "pressed 59" && seen.back() == "released 59");
   EXPECT_EQ(count(seen, "down 59"), static_cast<int>(seen.size()) - 2);
-}
-
-TEST_F(InputWindowTest, TheWindowsCloseButtonEndsTheGameLoop) {
-  new Deadline;
-  sf::RenderWindow* p_window = vt::GraphicsManager::getInstance().getWindow();
-  ASSERT_TRUE(requestClose(static_cast<unsigned long>(p_window->getSystemHandle())));
-  game.run();
-  EXPECT_LT(game.getStepCount(), 300);
-  EXPECT_TRUE(
-      contains(logMessages(), "InputManager::getInput(): Window close event. Setting game over."));
 }

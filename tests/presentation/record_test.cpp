@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-
 #include "presentation/RunRecord.h"
 
 namespace {

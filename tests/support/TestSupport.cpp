@@ -1,5 +1,9 @@
 #include "TestSupport.h"
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -85,6 +89,33 @@ void stageFont() {
   std::filesystem::copy_file(TEST_FONT, "vt-font.ttf",
                              std::filesystem::copy_options::overwrite_existing, error);
   ASSERT_FALSE(error) << "cannot copy " << TEST_FONT << ": " << error.message();
+}
+
+int startProgram(const std::vector<std::string>& args, const std::string& err_file,
+                 bool without_display) {
+  pid_t pid = fork();
+  if (pid != 0) return pid;
+  prctl(PR_SET_PDEATHSIG, SIGKILL);
+  if (!err_file.empty()) dup2(open(err_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+  if (without_display) unsetenv("DISPLAY");
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+  execv(argv[0], argv.data());
+  _exit(127);
+}
+
+int finishProgram(int pid, double seconds) {
+  int status = 0, ended = 0;
+  within(seconds, [&] { return (ended = waitpid(pid, &status, WNOHANG)) != 0; });
+  if (ended == 0) kill(pid, SIGKILL), waitpid(pid, &status, 0);
+  if (ended <= 0) return -1;  // ran on, or already waited for
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 128;
+}
+
+int shell(const std::string& command) {
+  int status = std::system(command.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 void startPlainLog() {

@@ -79,6 +79,28 @@ void stageFont();
 /// What has been drawn into the window so far, read before it is shown.
 sf::Image captureWindow(const sf::RenderWindow& window);
 
+/// Polls until done returns true, for at most seconds; whether it did.
+template <typename Done>
+bool within(double seconds, Done done) {
+  auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  for (; !done(); std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+    if (std::chrono::steady_clock::now() > end) return false;
+  return true;
+}
+
+/// Starts a program (args[0]) in the working folder, its standard error
+/// into err_file unless that is empty, without an X display if asked; it
+/// is killed should the test process die first.
+int startProgram(const std::vector<std::string>& args, const std::string& err_file = "",
+                 bool without_display = false);
+
+/// Waits up to seconds for a started program: its exit status, 128 if a
+/// signal ended it, or -1 if it runs on (it is then killed).
+int finishProgram(int pid, double seconds);
+
+/// Runs a shell command; its exit status, or -1 if it did not exit.
+int shell(const std::string& command);
+
 /// Starts the log manager alone on "vantle.log" in the working folder,
 /// without time or step prefixes.
 void startPlainLog();

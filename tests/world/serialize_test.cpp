@@ -41,16 +41,6 @@ TEST_F(SerializeTest, WritesEverythingOnceThenOnlyWhatChanged) {
   EXPECT_EQ(v.serialize(), "pos-x:5,pos-y:5,location:-1,");
 }
 
-TEST(SerializeItems, NumbersAreWrittenAsTheDefaultStreamWritesThem) {
-  std::string text, streamed;
-  for (float f : {1e-5f, 123456.0f, 1234567.0f, 1e20f, -0.0f, FLT_MIN, FLT_MAX}) {
-    vt::writeItem(text, "k", f);
-    streamed += "k:" + vt::toString(f) + ",";
-  }
-  vt::writeItem(text, "k", INT_MIN);
-  EXPECT_EQ(text, streamed + "k:" + vt::toString(INT_MIN) + ",");
-}
-
 TEST_F(SerializeTest, ReadingSkipsIncompleteOrMissingPartsAndNeverRereadsAText) {
   Probe o;
   o.registerInterest("vt::step");

@@ -68,17 +68,3 @@ TEST_F(WorldManagerTest, DrawWalksAltitudesAndSkipsObjectsOutsideTheView) {
   EXPECT_EQ(journal, (Strings{"low draw", "mid draw", "high draw"}));
   EXPECT_TRUE(logged({"GraphicsManager not started!"}));  // the head-up display tried
 }
-
-TEST_F(WorldManagerTest, ShutDownDeletesEveryObjectActiveOrNot) {
-  (new Probe("inactive"))->setActive(false);
-  struct Owner : Probe {
-    Probe* p_child = nullptr;
-    ~Owner() override { delete p_child; }
-  };
-  Owner* p_parent = new Owner;
-  p_parent->p_child = new Probe("child");
-  EXPECT_EQ(world().getAllObjects(true).getCount(), 3);
-  world().shutDown();
-  EXPECT_EQ(world().getAllObjects(true).getCount(), 0);
-  world().startUp();
-}
