@@ -44,9 +44,7 @@ const ConfigCase CASES[] = {
       "loadConfig(): Unsupported window vertical pixels '30000'",
       "loadConfig(): Unsupported log size limit '0'", "loadConfig(): Unsupported font scale '41'",
       "  Frame time: 33", "  Window vertical pixels: 768", "  Font scale: 2"}},
-    {"font_scale:-1e39,", {"loadConfig(): Unsupported font scale '-1e39'", "  Font scale: 2"}},
     {"font_scale:nan,", {"loadConfig(): Unsupported font scale 'nan'", "  Font scale: 2"}},
-    {"font_scale:big,", {"  Font scale: 0"}},
     {"frame_time:7,\n\x01\0:\xff,frame_time:9,window_title:x,"s,
      {"readConfig(): Warning! Vantle configuration file 'vt-config.txt' holds a zero byte.  What "
       "follows it is ignored.",

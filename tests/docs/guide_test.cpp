@@ -75,28 +75,3 @@ TEST(GuideTest, EverySampleFileIsShownWholeAsItIs) {
       EXPECT_EQ(names.count(name), 1u) << name << " is not shown in the guide";
     }
 }
-
-namespace {
-using GuideExampleTest = vt_test::InTempDir;
-}  // namespace
-
-TEST_F(GuideExampleTest, TheSpriteAndConfigurationFilesSayWhatTheGuideSays) {
-  vt_test::startPlainLog();
-  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
-  ASSERT_EQ(resources.startUp(), 0);
-  ASSERT_EQ(resources.loadSprite((docsDir() / "samples/sprites/ship.txt").string(), "ship"), 0);
-  vt::Sprite* p_ship = resources.getSprite("ship");
-  EXPECT_TRUE(p_ship->getFrameCount() == 2 && p_ship->getWidth() == 5 && p_ship->getHeight() == 3 &&
-              p_ship->getColor() == vt::CYAN);
-  EXPECT_EQ(p_ship->getFrame(1).getString(), ".\\\\..==#>=.//..");
-  resources.shutDown();
-  vt::LogManager::getInstance().shutDown();
-
-  fs::copy_file(docsDir() / "samples" / "vt-config.txt", vt::CONFIG_FILENAME);
-  vt::loadConfig(vt::readConfig());
-  const vt::Config& c = vt::Config::getInstance();
-  EXPECT_TRUE(c.getWindowHorizontalPixels() == 1280 && c.getWindowVerticalPixels() == 960 &&
-              c.getWindowHorizontalChars() == 100 && c.getWindowVerticalChars() == 30);
-  EXPECT_TRUE(c.getFrameTime() == 50 && c.getWindowBackgroundColor() == vt::BLUE &&
-              c.getWindowTitle() == "Sample" && c.getShowMouse() && !c.getHeadless());
-}

@@ -112,9 +112,6 @@ class GameTest : public vt_test::InTempDir {
   input_test::ScriptedInput input;
 };
 
-inline bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
-inline bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
-
 /// A real program in a window of its own, stopped at the end if still running.
 class ProgramTest : public vt_test::InTempDir {
  protected:

@@ -7,6 +7,8 @@ using namespace game_test;
 namespace {
 
 bool isWhite(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
+bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
+bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
 
 /// How many pixels of the rectangle from x0 to x1 and the top to y1 pass test.
 int countPixels(const sf::Image& image, unsigned x0, unsigned x1, unsigned y1,

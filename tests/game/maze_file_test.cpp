@@ -64,7 +64,6 @@ TEST(MazeFileTest, FaultsAreRefusedWithLineColumnAndWhatWasExpected) {
       {"time 30\n", "m.maze:2:1: expected a hero: '@' on the map or a 'hero' line"},
       {"time 0\n", "m.maze:1:6: expected the time limit, a whole number of seconds from 1 to 999"},
       {head + "key 3\n", "m.maze:3:6: expected y, a whole number from 0 to 100"},
-      {head + "key 126 3\n", "m.maze:3:5: expected x, a whole number from 0 to 125"},
       {head + "key 3 4\n",
        "m.maze:4:1: expected a door for the keys: '[===]' on the map or a "
        "'door' line"},
@@ -75,7 +74,6 @@ TEST(MazeFileTest, FaultsAreRefusedWithLineColumnAndWhatWasExpected) {
        "long-vertical"},
       {head + "wall vertical 4 4 3 9\n",
        "m.maze:3:19: expected the run's end right of or below its start, in line with it"},
-      {head + "wall vertical 4 4 4 9 and\n", "m.maze:3:23: expected 'with' or the end of the line"},
       {head + "Time 3\n",
        "m.maze:3:1: expected 'name', 'time', 'map', 'door', 'key', 'hero', "
        "'wall' or a comment"},
@@ -85,7 +83,6 @@ TEST(MazeFileTest, FaultsAreRefusedWithLineColumnAndWhatWasExpected) {
       {head + "map\n\t-\nend\n",
        "m.maze:4:1: expected a cell of the map: ' ', '.', '-', '|', "
        "'+', '@', 'k' or the door '[===]'"},
-      {head + "map\n--\n", "m.maze:5:1: expected 'end' to close the map"},
       {head + "map\n" + std::string(127, '-') + "\nend\n",
        "m.maze:4:127: expected the end of the row: a map has at most 126 columns"},
   };

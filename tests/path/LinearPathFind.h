@@ -17,6 +17,15 @@
 
 namespace path_test {
 
+/// "(x,y) " per node, as the log writes paths.
+inline std::string text(const vt::Path& path) {
+  std::string out;
+  for (int i = 0; i < path.getNodeCount(); i++)
+    out += "(" + vt::toString(path.getNode(i).getX()) + "," + vt::toString(path.getNode(i).getY()) +
+           ") ";
+  return out;
+}
+
 class LinearPathFind {
  public:
   LinearPathFind(vt::Object* p_init_obj, vt::GridPoint init_start, vt::GridPoint init_end)

@@ -23,23 +23,6 @@ vt::GridPoint somewhere(std::mt19937& rng, int width, int height) {
 
 class PathReferenceTest : public WorldTest {
  protected:
-  /// A "Wall" at cell (x, y), deleted with the world.
-  static void wall(int x, int y, vt::Solidness solidness) {
-    vt::Object* p_wall = new vt::Object;
-    p_wall->setType("Wall");
-    p_wall->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
-    p_wall->setSolidness(solidness);
-  }
-
-  /// "(x,y) " per node, as the log writes paths.
-  static std::string text(const vt::Path& path) {
-    std::string out;
-    for (int i = 0; i < path.getNodeCount(); i++)
-      out += "(" + vt::toString(path.getNode(i).getX()) + "," +
-             vt::toString(path.getNode(i).getY()) + ") ";
-    return out;
-  }
-
   // Runs a search to its end, the reference beside it ply by ply.
   void compare(vt::Object* p_searcher, vt::GridPoint from, vt::GridPoint to, bool tracing) {
     vt::LogManager& log = vt::LogManager::getInstance();

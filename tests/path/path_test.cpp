@@ -2,49 +2,22 @@
 // in a started world and path manager on a plain log.
 
 #include "../world/WorldTestSupport.h"
+#include "LinearPathFind.h"
 #include "path/PathCycle.h"
 
 using namespace world_test;
+using path_test::text;
 using vt::Box;
 using vt::GridPoint;
 using vt::Vector;
 
 namespace {
 
-/// Makes the world as large as the map, with a "Wall" on each cell marked
-/// '#' (HARD), 's' (SOFT) or '~' (SPECTRAL), other cells free; the walls,
-/// deleted with the world.
-std::vector<vt::Object*> build(const std::vector<std::string>& map) {
-  vt::WorldManager::getInstance().setBoundary(
-      Box(Vector(), static_cast<float>(map[0].size()), static_cast<float>(map.size())));
-  std::vector<vt::Object*> walls;
-  for (size_t y = 0; y < map.size(); y++)
-    for (size_t x = 0; x < map[y].size(); x++) {
-      if (std::string("#s~").find(map[y][x]) == std::string::npos) continue;
-      walls.push_back(new vt::Object);
-      walls.back()->setType("Wall");
-      walls.back()->setPosition(Vector(static_cast<float>(x), static_cast<float>(y)));
-      walls.back()->setSolidness(map[y][x] == '#'   ? vt::HARD
-                                 : map[y][x] == 's' ? vt::SOFT
-                                                    : vt::SPECTRAL);
-    }
-  return walls;
-}
-
 /// Advances a search until it ends; answers FOUND or NOT_FOUND.
 int finish(vt::PathFind& search) {
   int status = vt::INCOMPLETE;
   while (status == vt::INCOMPLETE) status = search.cycleOnce();
   return status;
-}
-
-/// "(x,y) " per node, as the log writes paths.
-std::string text(const vt::Path& path) {
-  std::string out;
-  for (int i = 0; i < path.getNodeCount(); i++)
-    out += "(" + vt::toString(path.getNode(i).getX()) + "," + vt::toString(path.getNode(i).getY()) +
-           ") ";
-  return out;
 }
 
 class PathTest : public WorldTest {
@@ -109,7 +82,10 @@ TEST_F(PathFollowingTest, ObjectKeepsOnePendingSearchUntilDestroyed) {
 }
 
 TEST_F(PathFollowingTest, UnreachableTargetLeavesThePathStateAsItWas) {
-  build({"..###", "..#.#", "..###"});
+  world().setBoundary(Box(Vector(), 5, 3));
+  for (int x = 2; x <= 4; x++)  // a ring of walls around (3, 1)
+    for (int y = 0; y <= 2; y++)
+      if (x != 3 || y != 1) wall(x, y);
   vt::Object walker;
   follow(walker, {Vector(0, 0), Vector(0, 2)});
   walker.findPath(Vector(3, 1));
@@ -178,20 +154,6 @@ TEST_F(PathFollowingTest, EndedSearchIsReportedAndTheNextTakesItsPlace) {
   EXPECT_EQ(p_far->getPly(), 1);  // advanced in the same walk
   EXPECT_EQ(paths().getPathFindCount(), 1);
   EXPECT_TRUE(logged({"PathManager::unregisterPathFind(): finder is 1"}));
-}
-
-TEST_F(PathFollowingTest, SearchLeftRegisteredIsAdvancedAgainUntilDeleted) {
-  Probe keeper("keeper");  // does not hand path events to the base
-  int readings = 0;
-  {
-    vt::PathFind search(&keeper, GridPoint{2, 2}, GridPoint{2, 2});
-    ASSERT_EQ(paths().registerPathFind(&search), 0);
-    EXPECT_EQ(paths().registerPathFind(&search), -1);
-    vt::cycleTimed(paths(), [&readings] { return 1000 * readings++; });
-    EXPECT_GT(search.getPly(), 1);
-    EXPECT_EQ(journal.size(), static_cast<size_t>(search.getPly()));
-  }
-  EXPECT_EQ(paths().getPathFindCount(), 0);
 }
 
 // A game at full speed (frame time 0) gives the path manager no time budget:

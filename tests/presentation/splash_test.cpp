@@ -87,17 +87,6 @@ TEST_F(SplashTest, RunsNinetyFramesAlongTheWorkedExampleOrUntilAKey) {
   EXPECT_EQ(world.getAllObjects().getCount(), 1);
 }
 
-// Both start just beyond the view's edge and head for its middle.
-TEST_F(SplashTest, EntersFromBeyondTheEdgeOfAnyView) {
-  world.setView(vt::Box(Vector(10, 5), 40, 12));
-  vt::Splash* p_name = new vt::Splash;
-  EXPECT_EQ(p_name->getPosition(), Vector(73.5f, 11));
-  EXPECT_FLOAT_EQ(p_name->getSpeed() * 15, 43);  // to 30.5
-  vt::SplashVantle* p_emblem = new vt::SplashVantle(54.5f, 12);
-  EXPECT_EQ(p_emblem->getPosition(), Vector(54.5f, 23));
-  EXPECT_FLOAT_EQ(p_emblem->getSpeed() * 30, 11);
-}
-
 TEST_F(SplashBeforeStartUpTest, ReturnsMinusOneWithItsMessageAndRunsNoLoop) {
   startPlainLog();
   EXPECT_EQ(vt::splash(), -1);

@@ -41,6 +41,14 @@ inline ::testing::AssertionResult logged(const Strings& messages) {
   return ::testing::AssertionFailure() << "not logged:" << missing;
 }
 
+/// A "Wall" at cell (x, y), deleted with the world.
+inline void wall(int x, int y, vt::Solidness solidness = vt::HARD) {
+  vt::Object* p_wall = new vt::Object;
+  p_wall->setType("Wall");
+  p_wall->setPosition(vt::Vector(static_cast<float>(x), static_cast<float>(y)));
+  p_wall->setSolidness(solidness);
+}
+
 /// A 125 by 100 world with a 75 by 20 view, in a fresh working folder.
 class WorldTest : public vt_test::InTempDir {
  protected:

@@ -22,20 +22,13 @@ TEST_F(ObjectTest, BoxesMeetInclusivelySoOnlyObjectsOnOneCellCollide) {
   EXPECT_EQ(vt::getWorldBox(&a, Vector(2, 1)).getCorner(), Vector(1.5f, 0.5f));
 }
 
-TEST_F(ObjectTest, VelocitySplitsIntoSpeedAndUnitDirectionAndMoveToOnlyAims) {
+TEST_F(ObjectTest, VelocitySplitsIntoSpeedAndUnitDirection) {
   Probe o;
   o.setVelocity(Vector(3, 4));
   EXPECT_EQ(o.getSpeed(), 5);
   EXPECT_EQ(o.getDirection(), Vector(0.6f, 0.8f));
   o.setVelocity(Vector());
   EXPECT_EQ(o.getDirection(), Vector());
-  o.setPosition(Vector(1, 1));
-  o.setSpeed(2);
-  o.moveTo(Vector(1, 5));
-  EXPECT_EQ(o.getDirection(), Vector(0, 1));
-  o.moveTo(Vector(1, 1));
-  EXPECT_EQ(o.getDirection(), Vector());
-  EXPECT_EQ(o.getSpeed(), 2);
 }
 
 TEST_F(ObjectTest, SpriteSizesTheBoxAndAnimatesWithSlowdownWrappingAtTheIntLimits) {
