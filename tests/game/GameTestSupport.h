@@ -1,10 +1,8 @@
 // The game's engine run headless one frame of the game loop at a time, with
-// held keys going through the real input manager; and the real programs (the
-// game's and the arena's) in windows driven from the X server.
+// held keys going through the real input manager.
 #pragma once
 
 #include "../presentation/InputTestSupport.h"
-#include "XServer.h"
 #include "maze.h"
 
 namespace game_test {
@@ -110,54 +108,6 @@ class GameTest : public vt_test::InTempDir {
   static int step() { return vt::GameManager::getInstance().getStepCount(); }
 
   input_test::ScriptedInput input;
-};
-
-/// A real program in a window of its own, stopped at the end if still running.
-class ProgramTest : public vt_test::InTempDir {
- protected:
-  void TearDown() override {
-    if (pid > 0) vt_test::finishProgram(pid, 0);
-    InTempDir::TearDown();
-  }
-
-  /// Copies items of the staged folder (throws without them), starts program
-  /// and waits for its window titled name; whether it came.
-  bool launch(const std::string& stage, std::vector<const char*> items, const char* program,
-              const std::string& name) {
-    for (const char* item : items)
-      std::filesystem::copy(stage + "/" + item, item, std::filesystem::copy_options::recursive);
-    pid = vt_test::startProgram({program});
-    return vt_test::within(30, [&] {
-      std::system(("xdotool search --name '^" + name + "$' >window.txt 2>/dev/null").c_str());
-      std::vector<std::string> found = vt_test::readLines("window.txt");
-      window = found.empty() ? "" : found[0];
-      return !window.empty();
-    });
-  }
-
-  /// Takes a picture of the window into shot; whether it could.
-  bool shoot() {
-    return std::system(("import -window " + window + " shot.png 2>/dev/null").c_str()) == 0 &&
-           shot.loadFromFile("shot.png");
-  }
-
-  /// Focuses the window and presses a key; a window gone meanwhile only
-  /// fails the command.
-  void key(const std::string& name) {
-    vt_test::xdotool("windowfocus " + window + " key --delay 100 " + name);
-  }
-
-  /// Whether the program ends within 20 s, with status 0.
-  bool endsCleanly() {
-    status = vt_test::finishProgram(pid, 20);
-    pid = 0;
-    return status == 0;
-  }
-
-  int pid = 0;
-  int status = 0;
-  std::string window;
-  sf::Image shot;
 };
 
 }  // namespace game_test

@@ -1,6 +1,7 @@
 // The real program in its window, driven and read back from the X server.
 
 #include "GameTestSupport.h"
+#include "XServer.h"
 
 using namespace game_test;
 
@@ -10,42 +11,61 @@ bool isWhite(sf::Color c) { return c.r > 200 && c.g > 200 && c.b > 200; }
 bool isYellow(sf::Color c) { return c.r > 200 && c.g > 200 && c.b < 90; }
 bool isCyan(sf::Color c) { return c.r < 90 && c.g > 200 && c.b > 200; }
 
-/// How many pixels of the rectangle from x0 to x1 and the top to y1 pass test.
-int countPixels(const sf::Image& image, unsigned x0, unsigned x1, unsigned y1,
-                bool (*test)(sf::Color)) {
-  int n = 0;
-  for (unsigned y = 0; y < std::min(y1, image.getSize().y); y++)
-    for (unsigned x = x0; x < std::min(x1, image.getSize().x); x++) n += test(image.getPixel(x, y));
-  return n;
-}
-
-/// Level 1 in the default 1024 x 768 window: yellow displays at the top
-/// left, centre and right, white walls and the cyan hero.
+/// Level 1 in the default 1024 x 768 window: yellow displays across the top
+/// two rows (left, centre and right), white walls and the cyan hero.
 bool showsLevelOne(const sf::Image& image) {
-  unsigned w = image.getSize().x, top = 2 * 768 / 24;
-  return countPixels(image, 0, w * 3 / 10, top, isYellow) > 0 &&
-         countPixels(image, w * 4 / 10, w * 6 / 10, top, isYellow) > 0 &&
-         countPixels(image, w * 7 / 10, w, top, isYellow) > 0 &&
-         countPixels(image, 0, w, 768, isWhite) > 100 && countPixels(image, 0, w, 768, isCyan) > 0;
+  std::set<unsigned> thirds;
+  int white = 0, cyan = 0;
+  for (unsigned y = 0; y < image.getSize().y; y++)
+    for (unsigned x = 0; x < image.getSize().x; x++) {
+      sf::Color c = image.getPixel(x, y);
+      if (y < 64 && isYellow(c)) thirds.insert(3 * x / image.getSize().x);
+      white += isWhite(c), cyan += isCyan(c);
+    }
+  return thirds.size() == 3 && white > 100 && cyan > 0;
 }
 
-using ProgramWindowTest = ProgramTest;
+// The program in a copy of its staged folder, stopped at the end if still running.
+class ProgramWindowTest : public vt_test::InTempDir {
+ protected:
+  void TearDown() override {
+    if (pid > 0) vt_test::finishProgram(pid, 0);
+    InTempDir::TearDown();
+  }
+
+  /// Takes a picture of the window into shot; whether it could.
+  bool shoot() {
+    return std::system(("import -window " + window + " shot.png 2>/dev/null").c_str()) == 0 &&
+           shot.loadFromFile("shot.png");
+  }
+
+  int pid = 0;
+  std::string window;
+  sf::Image shot;
+};
 
 }  // namespace
 
-// In a copy of its staged folder: level 1 appears, Q ends the program
-// cleanly and nothing it needs was missing. With VANTLE_SCREENSHOT_DIR set,
-// the picture is kept there as maze.png.
+// Level 1 appears, Q ends the program cleanly and nothing it needs was
+// missing. With VANTLE_SCREENSHOT_DIR set, the picture is kept there as maze.png.
 TEST_F(ProgramWindowTest, TheProgramShowsLevelOneAndQuitsOnQ) {
   REQUIRE_DISPLAY();
-  ASSERT_TRUE(launch(stageDir(), {"sprites", "sounds", "vt-font.ttf"}, MAZE_PROGRAM, "Vantle"))
-      << "no window named Vantle";
+  for (const char* item : {"sprites", "sounds", "vt-font.ttf"})
+    std::filesystem::copy(stageDir() + "/" + item, item, std::filesystem::copy_options::recursive);
+  pid = vt_test::startProgram({MAZE_PROGRAM});
+  ASSERT_TRUE(within(30, [&] {
+    std::system("xdotool search --name '^Vantle$' >window.txt 2>/dev/null");
+    std::vector<std::string> found = vt_test::readLines("window.txt");
+    return !(window = found.empty() ? "" : found[0]).empty();
+  })) << "no window named Vantle";
   bool shown = within(30, [&] { return shoot() && showsLevelOne(shot); });
   if (const char* keep = std::getenv("VANTLE_SCREENSHOT_DIR"))
     shot.saveToFile(std::string(keep) + "/maze.png");
   ASSERT_TRUE(shown) << "no displays, walls or hero in the window";
-  key("q");
-  ASSERT_TRUE(endsCleanly()) << "Q did not end the program with status 0: " << status;
+  vt_test::xdotool("windowfocus " + window + " key --delay 100 q");
+  int status = vt_test::finishProgram(pid, 20);
+  pid = 0;
+  ASSERT_EQ(status, 0) << "Q did not end the program with status 0";
   std::vector<std::string> log = vt_test::readLines("vantle.log");
   EXPECT_FALSE(log.empty());
   for (const std::string& line : log)

@@ -39,14 +39,6 @@ TEST_F(GraphicsManagerTest, NamedColoursConvertAndOthersGiveWhiteOrNoComponents)
                                       "colorToRGB(): Color 9 not supported."}));
 }
 
-TEST_F(GraphicsManagerTest, DrawingBeforeStartUpIsRefused) {
-  EXPECT_EQ(graphics.drawCh(vt::Vector(1, 1), 'a', vt::RED), -1);
-  EXPECT_EQ(graphics.drawString(vt::Vector(1, 1), "ab", vt::LEFT_JUSTIFIED, vt::RED), -1);
-  EXPECT_EQ(graphics.drawFrame(vt::Vector(1, 1), vt::Frame(1, 1, "a"), false, vt::RED, 0), -1);
-  EXPECT_EQ(graphics.swapBuffers(), -1);
-  EXPECT_EQ(count(readLines("vantle.log"), "GraphicsManager not started!"), 4);
-}
-
 // The cell sizes are taken from the configuration all the same.
 TEST_F(GraphicsManagerTest, WithoutADisplayOrCellsStartUpFailsAndTheCellsFollowTheConfiguration) {
   vt::LogManager::getInstance().setLogLevel(15);
@@ -66,6 +58,4 @@ TEST_F(GraphicsManagerTest, WithoutADisplayOrCellsStartUpFailsAndTheCellsFollowT
   EXPECT_EQ(vt::glyphSize(), 25u);
   EXPECT_EQ(vt::spacesToPixels(vt::Vector(10, 5)), vt::Vector(128, 160));
   EXPECT_EQ(vt::pixelsToSpaces(vt::Vector(128, 160)), vt::Vector(10, 5));
-  EXPECT_TRUE(contains(readLines("vantle.log"),
-                       "pixelsToSpaces(): pixels (128.00,160.00) = spaces (10.00,5.00)"));
 }

@@ -8,27 +8,6 @@ using K = sf::Keyboard;
 using M = sf::Mouse;
 using E = sf::Event;
 
-// The named keys count from 0 in the engine's order, then F1 to F12, A to Z,
-// 1 to 9, 0 and backspace; every other key is its SFML code plus 97.
-TEST(KeyboardTable, EveryKeyHasItsEngineNumber) {
-  const K::Key named[] = {K::Space,    K::Enter,     K::Escape,   K::Tab,   K::Left,
-                          K::Right,    K::Up,        K::Down,     K::Pause, K::Subtract,
-                          K::Add,      K::Tilde,     K::Period,   K::Comma, K::Slash,
-                          K::Equal,    K::Backslash, K::Multiply, K::Quote, K::Semicolon,
-                          K::LControl, K::RControl,  K::LShift,   K::RShift};
-  std::vector<K::Key> order(std::begin(named), std::end(named));
-  for (int i = 0; i < 12; i++) order.push_back(static_cast<K::Key>(K::F1 + i));
-  for (int i = 0; i < 26; i++) order.push_back(static_cast<K::Key>(K::A + i));
-  for (int i = 0; i < 9; i++) order.push_back(static_cast<K::Key>(K::Num1 + i));
-  order.insert(order.end(), {K::Num0, K::Backspace});
-  for (std::size_t i = 0; i < order.size(); i++)
-    EXPECT_EQ(vt::Keyboard::fromSFML(order[i]), static_cast<int>(i)) << order[i];
-  for (int code = K::Unknown; code < K::KeyCount; code++) {
-    if (std::find(order.begin(), order.end(), code) != order.end()) continue;
-    EXPECT_EQ(vt::Keyboard::fromSFML(static_cast<K::Key>(code)), code + 97) << code;
-  }
-}
-
 namespace {
 using InputTest = InTempDir;
 }  // namespace

@@ -23,8 +23,6 @@ class SplashTest : public InTempDir {
   vt::WorldManager& world = vt::WorldManager::getInstance();
 };
 
-using SplashBeforeStartUpTest = InTempDir;
-
 // Sees each frame before the splash objects do and notes where they are;
 // presses a key in key_frame.
 class Watcher : public vt::Object {
@@ -85,12 +83,4 @@ TEST_F(SplashTest, RunsNinetyFramesAlongTheWorkedExampleOrUntilAKey) {
   EXPECT_EQ(game.getStepCount(), 10);
   world.update();
   EXPECT_EQ(world.getAllObjects().getCount(), 1);
-}
-
-TEST_F(SplashBeforeStartUpTest, ReturnsMinusOneWithItsMessageAndRunsNoLoop) {
-  startPlainLog();
-  EXPECT_EQ(vt::splash(), -1);
-  EXPECT_EQ(readLines("vantle.log"),
-            std::vector<std::string>{
-                "splash(): Error! Cannot run splash screen until game manger is started."});
 }

@@ -35,25 +35,20 @@ TEST_F(InterestTest, SceneGraphListsFollowTheObjectSettersAndIdsCountFromZero) {
   EXPECT_EQ(o.getId(), 0);
   delete new vt::Object;
   EXPECT_EQ(Probe().getId(), 2);
-  Strings seen = {listsOf(&o)};
-  o.setSolidness(vt::SPECTRAL);
-  seen.push_back(listsOf(&o));
-  o.setAltitude(4);
-  seen.push_back(listsOf(&o));
-  o.setVisible(false);
-  o.setAltitude(3);
-  seen.push_back(listsOf(&o));
-  o.setVisible(true);
-  seen.push_back(listsOf(&o));
-  o.setSolidness(vt::SOFT);
-  o.setActive(false);
-  seen.push_back(listsOf(&o));
+  Strings seen;
+  auto note = [&] { seen.push_back(listsOf(&o)); };
+  note();
+  o.setSolidness(vt::SPECTRAL), note();
+  o.setAltitude(4), note();
+  o.setVisible(false), o.setAltitude(3), note();
+  o.setVisible(true), note();
+  o.setSolidness(vt::SOFT), o.setActive(false), note();
   EXPECT_EQ(o.setAltitude(1), 0);  // stored, and used once active again
   Probe later;
   EXPECT_EQ(o.setActive(true), 0);
-  seen.push_back(listsOf(&o));
+  note();
   EXPECT_EQ(o.setAltitude(5) + o.setSolidness(static_cast<vt::Solidness>(3)), -2);
-  seen.push_back(listsOf(&o));
+  note();
   EXPECT_EQ(seen, (Strings{"as2", "a2", "a4", "a", "a3", "i", "as1", "as1"}));
   EXPECT_EQ(items(world().getSceneGraph().activeObjects()).front(), &later);  // o went last
   EXPECT_TRUE(logged({"Object::setAltitude(): Altitude 5 not in range [0,4].  Ignored.",
