@@ -151,15 +151,3 @@ TEST_F(ArenaTest, NothingToLoadOrNowhereToSaveLeavesTheFilesAsTheyWere) {
   EXPECT_EQ(saveArena(ARENA_FILE), -1);
   EXPECT_EQ(vt_test::readFile(ARENA_FILE), "an earlier save\n");
 }
-
-TEST_F(ArenaTest, WalkerWithNoWayOutGivesUpItsTarget) {
-  // Shut in the walker in the top left corner.
-  for (vt::Vector at : {cell(1, 4), cell(3, 4), cell(1, 5), cell(2, 5), cell(3, 5)}) new Brick(at);
-  ASSERT_EQ(p_arena->sendWalker(cell(5, 6)), 0);
-  // The search's plies are timed per frame: a busy machine needs more frames.
-  for (int i = 0; i < 500 && !ofType("Target").empty(); i++) frame();
-  EXPECT_EQ(shown(WALKING_LABEL), 0);
-  EXPECT_EQ(shown(TARGETS_LABEL), 0);
-  EXPECT_TRUE(ofType("Target").empty());
-  EXPECT_EQ(p_arena->sendWalker(cell(0, 0)), -1);
-}

@@ -155,4 +155,8 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   std::filesystem::create_directory("folder");
   BestTimes unreadable("folder");
   EXPECT_EQ(unreadable.get(1), -1);
+  EXPECT_TRUE(vt_test::contains(vt_test::logMessages(),
+                                "BestTimes::load(): Warning! '" + file +
+                                    "' is damaged at line 4; it is written anew with the times "
+                                    "it still holds."));
 }

@@ -1,5 +1,5 @@
-// The input manager on a real window: a real key. (The
-// arena's windowed test clicks real cells.)
+// The engine on a real window: sized as configured, a real key, the close
+// button. (The arena's replayed run clicks real cells.)
 
 #include "InputTestSupport.h"
 #include "XServer.h"
@@ -8,14 +8,15 @@ using namespace vt_test;
 
 namespace {
 
-// The engine with its window; the log is read back.
+// The engine with its window of 60 by 20 cells; the log is read back.
 class InputWindowTest : public InTempDir {
  protected:
   void SetUp() override {
     InTempDir::SetUp();
     REQUIRE_DISPLAY();
     stageFont();
-    writeFile("vt-config.txt", "frame_time:10,\n");
+    writeFile("vt-config.txt",
+              "frame_time:10,\nwindow_horizontal_chars:60,window_vertical_chars:20,\n");
     ASSERT_EQ(game.startUp(), 0);
     vt::LogManager::getInstance().setLogLevel(1);
     vt::LogManager::getInstance().setFlush(true);
@@ -66,4 +67,15 @@ TEST_F(InputWindowTest, ARealKeyIsPressedOnceHeldAndReleased) {
   ASSERT_TRUE(done()) << testing::PrintToString(seen);
   EXPECT_TRUE(seen.front() == "pressed 59" && seen.back() == "released 59");
   EXPECT_EQ(count(seen, "down 59"), static_cast<int>(seen.size()) - 2);
+}
+
+// The world's view takes the window's size in characters.
+TEST_F(InputWindowTest, TheWindowsCloseButtonEndsTheGame) {
+  vt::Box view = vt::WorldManager::getInstance().getView();
+  EXPECT_TRUE(view.getHorizontal() == 60 && view.getVertical() == 20);
+  sf::RenderWindow* p_window = vt::GraphicsManager::getInstance().getWindow();
+  ASSERT_TRUE(requestClose(static_cast<unsigned long>(p_window->getSystemHandle())));
+  for (int i = 0; i < 300 && !game.getGameOver(); i++) game.runFrame();
+  EXPECT_TRUE(
+      contains(logMessages(), "InputManager::getInput(): Window close event. Setting game over."));
 }

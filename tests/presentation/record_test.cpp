@@ -10,8 +10,8 @@ struct Damage {
 const std::string HEAD = "vantle-record 1\nseed -5\n";
 }  // namespace
 
-// Each fault is found at its line, and a file without one reads back to the
-// frames it was written from.
+// Each fault is found at its line. (What the reader accepts writing back to
+// itself is the fuzzer's concern.)
 TEST(RecordTest, DamagedOrForeignRecordingsAreRefusedAtTheirLine) {
   const Damage damages[] = {
       {"", 0, "empty file"},
@@ -34,16 +34,4 @@ TEST(RecordTest, DamagedOrForeignRecordingsAreRefusedAtTheirLine) {
     EXPECT_EQ(reason, damage.reason);
     EXPECT_EQ(line, damage.line);
   }
-  std::istringstream in(damages[std::size(damages) - 1].text);
-  vt::RecordedRun run;
-  int line = 0;
-  std::string reason;
-  ASSERT_TRUE(vt::readRecording(in, run, line, reason));
-  EXPECT_EQ(run.seed, -5);
-  EXPECT_EQ(run.frame_count, 3);
-  EXPECT_EQ(run.end_state, "s");
-  ASSERT_EQ(run.frames.size(), 2u);
-  EXPECT_EQ(vt::frameText(run.frames[0]),
-            " move -3 4 press 5 key 6 button 1 mouse 7 8 plies 9 nowindow");
-  EXPECT_EQ(vt::frameText(run.frames[1]), "");
 }

@@ -28,4 +28,18 @@ bool focusWindow(unsigned long window) {
   return focus == window;
 }
 
+bool requestClose(unsigned long window) {
+  Connection x = connect();
+  if (!x) return false;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(x.get(), "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(x.get(), "WM_DELETE_WINDOW", False));
+  Status sent = XSendEvent(x.get(), window, False, NoEventMask, &event);
+  XSync(x.get(), False);
+  return sent != 0;
+}
+
 }  // namespace vt_test

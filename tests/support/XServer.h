@@ -11,4 +11,7 @@ bool xdotool(const std::string& arguments);
 /// Gives a window the keyboard focus, as a window manager would.
 bool focusWindow(unsigned long window);
 
+/// Sends a window the request a window manager sends for its close button.
+bool requestClose(unsigned long window);
+
 }  // namespace vt_test

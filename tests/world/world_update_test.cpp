@@ -142,3 +142,26 @@ TEST_F(WorldUpdateTest, MarkedObjectsAreDeletedOnceWhateverTheirDestructorsMark)
   world().update();
   EXPECT_EQ(Linked::deleted, 4);
 }
+
+TEST_F(WorldUpdateTest, MotionsThatWouldLeaveTheFiniteRangeAreRefused) {
+  const char* const texts[] = {
+      "pos-x:3.4e38,pos-y:3.4e38,x_direction:1,y_direction:1,speed:3e38,",
+      "x_acceleration:3e38,y_acceleration:3e38,x_direction:1,speed:1,pos-x:10,pos-y:10,",
+  };
+  for (const char* text : texts) {
+    SCOPED_TRACE(text);
+    vt::Object* p_o = new vt::Object;
+    p_o->deserialize(text);
+    for (int frame = 0; frame < 30; frame++) world().update();
+    for (vt::Vector v : {p_o->getPosition(), p_o->getDirection(), p_o->getAcceleration(),
+                         vt::Vector(p_o->getSpeed(), 0)})
+      EXPECT_TRUE(std::isfinite(v.getX()) && std::isfinite(v.getY()));
+    std::string once = p_o->serialize(true);
+    vt::Object copy;
+    copy.deserialize(once);
+    EXPECT_EQ(copy.serialize(true), once);
+    delete p_o;
+  }
+  EXPECT_TRUE(logged(
+      {"WorldManager::moveObject(): Object 0 (Object), a position that is not finite.  Ignored."}));
+}
