@@ -139,7 +139,7 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   {
     BestTimes first(file);
     EXPECT_TRUE(first.record(2, 40));
-    EXPECT_FALSE(first.record(2, 41));
+    EXPECT_FALSE(first.record(2, 41) || first.record(2, 40));  // no better than the best
     EXPECT_TRUE(first.record(3, 7));
   }
   vt_test::writeFile(file, vt_test::readFile(file) + "4 x\n5 12\n");
