@@ -17,7 +17,9 @@ const float FAR = 1.0e9f;
 const std::int64_t MAX_FILED_BLOCKS = 64;
 // The most blocks kept in the array; a larger world keeps the rest in the table.
 const std::int64_t MAX_INSIDE_BLOCKS = 1 << 20;
-const double INF = std::numeric_limits<double>::infinity();
+// More than any rounding of a difference of two positions within FAR: a
+// margin that keeps the blocks a query looks at on the safe side.
+const double MARGIN = 1.0e-6;
 
 std::uint64_t key(std::int32_t x, std::int32_t y) {
   return static_cast<std::uint64_t>(static_cast<std::uint32_t>(x)) << 32 |
@@ -112,8 +114,8 @@ bool CollisionGrid::placeOf(const Box& world_box, CollisionGridEntry& place) {
   place.x = blockOf(x0);
   place.y = blockOf(y0);
   // Rounded up, so that a query never looks short of an object's corner.
-  double across = std::nextafter(static_cast<double>(x1) - x0, INF);
-  double down = std::nextafter(static_cast<double>(y1) - y0, INF);
+  double across = static_cast<double>(x1) - x0 + MARGIN;
+  double down = static_cast<double>(y1) - y0 + MARGIN;
   if (across <= BLOCK && down <= BLOCK) {
     place.columns = place.rows = 0;
     reach_x = std::max(reach_x, across);
@@ -200,8 +202,8 @@ bool CollisionGrid::collisions(const Box& box, const Object* p_except,
       !stretch(box.getCorner().getY(), box.getVertical(), y0, y1))
     return false;
   // Objects filed by their corner may stand that far up and left of the box.
-  std::int32_t bx0 = blockOf(std::nextafter(x0 - reach_x, -INF));
-  std::int32_t by0 = blockOf(std::nextafter(y0 - reach_y, -INF));
+  std::int32_t bx0 = blockOf(x0 - reach_x - MARGIN);
+  std::int32_t by0 = blockOf(y0 - reach_y - MARGIN);
   std::int32_t bx1 = blockOf(x1), by1 = blockOf(y1);
   // Looking up more blocks than there are objects costs more than testing them all.
   if (blockCount(bx0, by0, bx1, by1) > static_cast<std::int64_t>(count)) return false;
@@ -224,6 +226,12 @@ bool CollisionGrid::collisions(const Box& box, const Object* p_except,
     found.erase(std::unique(found.begin(), found.end()), found.end());
   }
   return true;
+}
+
+void CollisionGrid::prefetch(const Object* p_o) const {
+  const CollisionGridEntry& entry = p_o->grid_entry;
+  if (!entry.filed || entry.aside) return;
+  if (const Bucket* p_items = bucket(entry.x, entry.y)) __builtin_prefetch(p_items->data());
 }
 
 std::size_t CollisionGrid::getCount() const { return count; }

@@ -58,6 +58,10 @@ class CollisionGrid {
   /// tests every solid object instead.
   bool collisions(const Box& box, const Object* p_except, std::vector<Object*>& found) const;
 
+  /// Asks the processor to fetch the block p_o is filed under, ahead of a
+  /// move that will look there.
+  void prefetch(const Object* p_o) const;
+
   /// How many objects are filed.
   std::size_t getCount() const;
 

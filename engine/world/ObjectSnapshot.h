@@ -18,6 +18,13 @@ class ObjectSnapshot {
 
   int getCount() const;
 
+  /// Asks the processor to fetch the object at index ahead of its use; a
+  /// fetch reads nothing, so the object may be gone or index past the end.
+  void prefetch(int index) const;
+
+  /// How far ahead walks over many objects fetch them.
+  static constexpr int AHEAD = 8;
+
   /// The object at index, or none if it has been destroyed since.
   Object* getLive(int index) const;
 
