@@ -65,11 +65,10 @@ inline int levelObjects(int level) {
          1 + levelViews(level);
 }
 
-/// The engine with the game's world size, level counter at 1.
+/// The engine with the game's staged sprites and sounds and its world
+/// size, level counter at 1.
 class GameTest : public vt_test::InTempDir {
  protected:
-  /// Whether SetUp links the staged sprites/ and sounds/ into the folder.
-  virtual bool withAssets() const { return true; }
   /// More configuration items, after headless running without frame pacing.
   virtual std::string moreConfig() const { return ""; }
 
@@ -77,10 +76,8 @@ class GameTest : public vt_test::InTempDir {
     InTempDir::SetUp();
     vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
     ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
-    if (withAssets()) {
-      std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
-      std::filesystem::create_directory_symlink(stageDir() + "/sounds", "sounds");
-    }
+    std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
+    std::filesystem::create_directory_symlink(stageDir() + "/sounds", "sounds");
     ASSERT_EQ(vt::GameManager::getInstance().startUp(), 0);
     vt::LogManager::getInstance().setFlush(true);
     vt::InputManager::getInstance().setInputSource(&input);
