@@ -1,0 +1,81 @@
+// Reading and replacing files safely. A file is read only if it is a
+// regular file (never a pipe that has no end, nor a device), and never past
+// a byte cap suited to what it holds. A file is replaced through a
+// temporary file made new and exclusive in its folder, never through a link
+// planted there, flushed to disk and renamed over it at the end, so that a
+// crash or a kill leaves the old file whole.
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace vt {
+
+/// A regular file opened for reading, at most a cap of bytes.
+class ReadFile {
+ public:
+  ReadFile();
+  ~ReadFile();
+  ReadFile(const ReadFile&) = delete;
+  ReadFile& operator=(const ReadFile&) = delete;
+
+  /// Opens path if it is a regular file, without blocking on a pipe; the
+  /// stream then ends after max_bytes. Empty on success, else the reason:
+  /// the system's, or "not a regular file".
+  std::string open(const std::string& path, std::uint64_t max_bytes);
+
+  /// The file's bytes; empty when it is not open.
+  std::istream& stream();
+
+  /// Whether the stream stopped at the cap with more bytes in the file.
+  bool overCap() const;
+
+ private:
+  class Buffer;
+  std::unique_ptr<Buffer> p_buffer;
+  std::unique_ptr<std::istream> p_stream;
+};
+
+/// Reads a regular file whole into text. Empty on success, else the reason;
+/// past max_bytes the reason names the cap.
+std::string readFile(const std::string& path, std::uint64_t max_bytes, std::string& text);
+
+/// A file written anew beside the one it replaces, which only commit()
+/// replaces; dropped without commit, it leaves the old file as it was.
+class ReplacingFile {
+ public:
+  ReplacingFile();
+  ~ReplacingFile();
+  ReplacingFile(const ReplacingFile&) = delete;
+  ReplacingFile& operator=(const ReplacingFile&) = delete;
+
+  /// Makes the temporary file in path's folder. Empty on success, else the
+  /// reason.
+  std::string open(const std::string& path);
+
+  /// Where the new content goes.
+  std::ostream& stream();
+
+  /// Flushes the content to disk and renames it over the path. Empty on
+  /// success, else the reason (the old file then stays).
+  std::string commit();
+
+  /// Drops the temporary file; the old file stays.
+  void discard();
+
+ private:
+  class Buffer;
+  std::unique_ptr<Buffer> p_buffer;
+  std::unique_ptr<std::ostream> p_stream;
+  std::string path;
+  std::string temporary;
+};
+
+/// Writes text as the whole of path through a ReplacingFile. Empty on
+/// success, else the reason.
+std::string replaceFile(const std::string& path, const std::string& text);
+
+}  // namespace vt
