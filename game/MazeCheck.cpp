@@ -50,6 +50,15 @@ MazeVerdict checkMaze(const Maze& maze) {
   return verdict;
 }
 
+void warnIfUnwinnable(const std::string& file) {
+  MazeVerdict verdict = checkMaze(levelMaze(1));
+  if (verdict.winnable) return;
+  std::fprintf(stderr, "maze: %s: %s; it is played all the same.\n", file.c_str(),
+               verdict.text.c_str());
+  vt::LogManager::getInstance().writeLog("warnIfUnwinnable(): Warning! '%s': %s.", file.c_str(),
+                                         verdict.text.c_str());
+}
+
 int checkMazeFile(const std::string& file) {
   Maze maze;
   std::string error;

@@ -18,6 +18,12 @@ struct MazeVerdict {
 /// key and to the door; and clears the world again.
 MazeVerdict checkMaze(const Maze& maze);
 
+/// For a game playing a maze of the player's from file: checks level 1's
+/// maze in the started world, which holds no level yet, and when it cannot
+/// be won says why on standard error and in the log. It is played all the
+/// same.
+void warnIfUnwinnable(const std::string& file);
+
 /// The program's --check: reads the file, starts the engine's world and
 /// resources quietly, without a window or a log, and checks the maze; says
 /// "FILE: verdict." on standard output, or why the file was refused on

@@ -1,11 +1,12 @@
 #include "MazeFile.h"
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <vector>
 
+#include "MazeFault.h"
 #include "MazeMap.h"
 #include "WallKind.h"
+#include "core/FileAccess.h"
 
 namespace {
 
@@ -14,6 +15,10 @@ const int MAX_TIME = 999;
 const std::size_t MAX_NAME = 40;
 const std::size_t MAX_KEYS = 100;
 const int MAX_PIECES = 20000;
+// Far more than the largest map and 20000 piece lines take.
+const std::uint64_t MAX_FILE_BYTES = 4 << 20;
+
+const std::vector<std::string> KEYWORDS = {"name", "time", "map", "door", "key", "hero", "wall"};
 
 struct KindWord {
   const char* word;
@@ -62,9 +67,18 @@ class Reader : public MapSink {
 
   bool read(std::istream& in, std::string& error);
 
+  // A line past the last is the end of the file, said at the last line's end.
   bool fail(int line, int column, const std::string& expected) override {
-    error =
-        name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": expected " + expected;
+    std::string found = "the end of the file";
+    if (line > static_cast<int>(lines.size())) {
+      line = std::max(1, static_cast<int>(lines.size()));
+      column = lines.empty() ? 1 : static_cast<int>(lines.back().size()) + 1;
+    } else {
+      std::size_t at = static_cast<std::size_t>(line - 1);
+      found = foundAt(lines[at], column, map_rows[at]);
+    }
+    error = name + ":" + std::to_string(line) + ":" + std::to_string(column) + ": expected " +
+            expected + ", found " + found;
     return false;
   }
   bool addDoor(Cell cell, int line, int column) override;
@@ -81,6 +95,9 @@ class Reader : public MapSink {
   bool readWalls(const std::vector<Token>& tokens);
   bool readRun(const std::vector<Token>& tokens, std::size_t& i, WallRun& run);
   bool endOfLine(const std::vector<Token>& tokens, std::size_t i, const char* expected);
+  /// Fails at a word, suggesting the one of words it misses by a letter.
+  bool failWord(const Token& word, const std::string& expected,
+                const std::vector<std::string>& words);
   bool finish();
 
   const std::string& name;
@@ -91,6 +108,8 @@ class Reader : public MapSink {
   bool has_name = false, has_time = false, has_hero = false, has_map = false;
   int pieces = 0;
   MazeMap map;
+  std::vector<std::string> lines;  // read so far, to say what a fault found
+  std::vector<bool> map_rows;      // whether each is a row of the map
 };
 
 bool Reader::read(std::istream& in, std::string& error_out) {
@@ -99,6 +118,8 @@ bool Reader::read(std::istream& in, std::string& error_out) {
     line_number++;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     line_end = static_cast<int>(line.size()) + 1;
+    lines.push_back(line);
+    map_rows.push_back(in_map && trimmed(line) != "end");
     if (in_map && trimmed(line) == "end") {
       in_map = false;
       map.resolve(*this);
@@ -153,8 +174,16 @@ bool Reader::readLine(const std::string& line) {
     return word == "key" ? addKey(cell, line_number, 1) : addHero(cell, line_number, 1);
   }
   if (word == "wall") return readWalls(tokens);
-  return fail(line_number, tokens[0].column,
-              "'name', 'time', 'map', 'door', 'key', 'hero', 'wall' or a comment");
+  return failWord(tokens[0], "'name', 'time', 'map', 'door', 'key', 'hero', 'wall' or a comment",
+                  KEYWORDS);
+}
+
+bool Reader::failWord(const Token& word, const std::string& expected,
+                      const std::vector<std::string>& words) {
+  fail(line_number, word.column, expected);
+  std::string meant = oneLetterOff(word.text, words);
+  if (!meant.empty()) error += "; did you mean '" + meant + "'?";
+  return false;
 }
 
 bool Reader::readName(const std::string& line, const Token& word) {
@@ -212,9 +241,12 @@ bool Reader::readRun(const std::vector<Token>& tokens, std::size_t& i, WallRun& 
       "long-horizontal or long-vertical";
   if (i >= tokens.size()) return fail(line_number, line_end, kinds);
   const KindWord* p_kind = nullptr;
-  for (const KindWord& kind : KINDS)
+  std::vector<std::string> words;
+  for (const KindWord& kind : KINDS) {
     if (tokens[i].text == kind.word) p_kind = &kind;
-  if (!p_kind) return fail(line_number, tokens[i].column, kinds);
+    words.push_back(kind.word);
+  }
+  if (!p_kind) return failWord(tokens[i], kinds, words);
   run.kind = p_kind->kind;
   if (!readCell(tokens, i + 1, run.from)) return false;
   i += 3;
@@ -274,13 +306,17 @@ bool readMaze(std::istream& in, const std::string& name, Maze& maze, std::string
 }
 
 bool readMazeFile(const std::string& path, Maze& maze, std::string& error) {
-  std::error_code ignored;
-  std::ifstream in(path, std::ios::binary);
-  if (!std::filesystem::is_regular_file(path, ignored) || !in) {
-    error = path + ": cannot be read";
+  vt::ReadFile file;
+  std::string reason = file.open(path, MAX_FILE_BYTES);
+  if (!reason.empty()) {
+    error = path + ": cannot be read: " + reason;
     return false;
   }
-  return readMaze(in, path, maze, error);
+  bool read = readMaze(file.stream(), path, maze, error);
+  // Whatever went wrong in a file cut at the cap, the cap is the fault.
+  if (!file.overCap()) return read;
+  error = path + ": cannot be read: larger than " + std::to_string(MAX_FILE_BYTES) + " bytes";
+  return false;
 }
 
 void writeMaze(std::ostream& out, const Maze& maze) {

@@ -37,11 +37,13 @@
 #include "LevelLayout.h"
 
 /// Reads a maze; false at the first fault, with "NAME:LINE:COLUMN: expected
-/// ..." in error (NAME as given, the line after the last one for what is
-/// missing at the end).
+/// ..., found ..." in error (NAME as given; what is missing at the end of
+/// the file is said at the end of its last line), and "; did you mean
+/// 'time'?" after a keyword one letter off.
 bool readMaze(std::istream& in, const std::string& name, Maze& maze, std::string& error);
 
-/// Reads the maze file at path, named so in errors.
+/// Reads the maze file at path, named so in errors; one that cannot be
+/// read is refused with the system's reason.
 bool readMazeFile(const std::string& path, Maze& maze, std::string& error);
 
 /// Writes the maze as lines that list its pieces in the order the game makes

@@ -2,9 +2,10 @@
 // the game, builds level 1, runs the game loop until the player quits and
 // stops the engine again. Options: --record FILE keeps the run's input in
 // FILE, --replay FILE plays a recorded run again, --maze FILE plays the maze
-// in FILE in place of the built-in ones. Alone, --check FILE only says
-// whether the maze in FILE can be won, and --export N only writes built-in
-// level N to standard output as a maze file.
+// in FILE in place of the built-in ones, after saying on standard error
+// what of it cannot be reached. Alone, --check FILE only says whether the
+// maze in FILE can be won, --export N only writes built-in level N to
+// standard output as a maze file, and --help lists the options and keys.
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -12,42 +13,6 @@
 #include "maze.h"
 
 namespace {
-
-struct Options {
-  std::string maze_file;
-  std::string check_file;
-  int export_level = 0;
-};
-
-bool usage() {
-  std::fprintf(stderr,
-               "usage: maze [--record FILE] [--replay FILE] [--maze FILE]\n"
-               "       maze --check FILE\n"
-               "       maze --export LEVEL    (LEVEL 1 to %d)\n",
-               LEVEL_COUNT);
-  return false;
-}
-
-// Takes the command line's options into the configuration and options;
-// false, after saying how the program is used, at one it does not know.
-bool readOptions(int argc, char** argv, Options& options) {
-  for (int i = 1; i < argc; i += 2) {
-    if (i + 1 >= argc) return usage();
-    std::string option = argv[i], value = argv[i + 1];
-    if (vt::takeRunOption(option, value)) continue;
-    if (option == "--maze")
-      options.maze_file = value;
-    else if (option == "--check")
-      options.check_file = value;
-    else if (option == "--export" && value.size() == 1 && value[0] >= '1' &&
-             value[0] < '1' + LEVEL_COUNT)
-      options.export_level = value[0] - '0';
-    else
-      return usage();
-  }
-  bool alone = !options.check_file.empty() || options.export_level > 0;
-  return !alone || argc == 3 || usage();
-}
 
 int exportLevel(int level) {
   std::cout << "# Level " << level << " of the maze game, its pieces in the order the game "
@@ -67,14 +32,29 @@ bool takeMazeFile(const std::string& file) {
   return true;
 }
 
+// Options the engine takes itself go to its configuration.
+void takeRunOptions(const Options& options) {
+  if (!options.record_file.empty()) vt::takeRunOption("--record", options.record_file);
+  if (!options.replay_file.empty()) vt::takeRunOption("--replay", options.replay_file);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   Options options;
-  if (!readOptions(argc, argv, options)) return 2;
+  std::string error;
+  if (!readOptions(argc, argv, options, error)) {
+    std::fprintf(stderr, "maze: %s (maze --help lists the options)\n", error.c_str());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(usageText().c_str(), stdout);
+    return 0;
+  }
   if (options.export_level > 0) return exportLevel(options.export_level);
   if (!options.check_file.empty()) return checkMazeFile(options.check_file);
   if (!options.maze_file.empty() && !takeMazeFile(options.maze_file)) return 1;
+  takeRunOptions(options);
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("maze");
@@ -82,6 +62,7 @@ int main(int argc, char** argv) {
   vt::splash();
   loadGameResources();
   setWorldSize();
+  if (!options.maze_file.empty()) warnIfUnwinnable(options.maze_file);
   // The counter starts at 1 on first use.
   buildLevel(currentLevel());
   // Without its music the game plays silently.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BestTimes.h"
+#include "CommandLine.h"
 #include "Door.h"
 #include "Hero.h"
 #include "Key.h"

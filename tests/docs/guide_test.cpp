@@ -2,6 +2,7 @@
 #include <regex>
 
 #include "TestSupport.h"
+#include "maze.h"
 
 namespace fs = std::filesystem;
 
@@ -74,4 +75,36 @@ TEST(GuideTest, EverySampleFileIsShownWholeAsItIs) {
       std::string name = fs::relative(entry.path(), docsDir()).string();
       EXPECT_EQ(names.count(name), 1u) << name << " is not shown in the guide";
     }
+}
+
+// The maze writers' page shows its first maze drawn and then as pieces.
+TEST(MazeDocsTest, TheFirstMazeDrawnAndAsPiecesIsTheSameMaze) {
+  std::vector<Maze> shown;
+  std::string block;
+  for (const std::string& line : vt_test::readLines((docsDir() / "mazes.md").string())) {
+    if (line.rfind("```", 0) != 0) {
+      block += line + "\n";
+      continue;
+    }
+    std::istringstream in(block);
+    Maze maze;
+    std::string error;
+    if (block.find("time ") != std::string::npos) {
+      EXPECT_TRUE(readMaze(in, "mazes.md", maze, error)) << error;
+      shown.push_back(maze);
+    }
+    block.clear();
+  }
+  ASSERT_EQ(shown.size(), 2u);
+  // Written a piece a line, in the order the game makes them.
+  auto pieceByPiece = [](Maze maze) {
+    std::vector<WallRun> runs;
+    for (const WallPiece& piece : wallPieces(maze.walls))
+      runs.push_back({piece.kind, piece.cell, piece.cell});
+    maze.walls = runs;
+    std::ostringstream out;
+    writeMaze(out, maze);
+    return out.str();
+  };
+  EXPECT_EQ(pieceByPiece(shown[1]), pieceByPiece(shown[0]));
 }

@@ -1,6 +1,6 @@
 // The program's --check on every shipped maze and on every built-in level
 // it exports, which can all be won, and on mazes that cannot or that it
-// refuses.
+// refuses; --maze on one that cannot be won; the command line's faults.
 
 #include "GameTestSupport.h"
 
@@ -56,9 +56,43 @@ TEST_F(MazeCheckTest, ShippedMazesAndExportedLevelsCanBeWonAndWhatCannotBeReache
   cases.push_back(
       {dir + "/door.maze", 1, dir + "/door.maze: the door at (20, 20) cannot be reached."});
   cases.push_back({dir + "/bad.maze", 1,
-                   "maze: " + dir + "/bad.maze:2:8: expected y, a whole number from 0 to 100"});
+                   "maze: " + dir +
+                       "/bad.maze:2:8: expected y, a whole number from 0 to 100, found 'x'"});
   for (const Case& c : cases) {
     EXPECT_EQ(run("--check '" + c.file + "'"), c.status) << c.file;
     EXPECT_EQ(said(), c.said);
   }
+}
+
+TEST_F(MazeCheckTest, TheCommandLineListsWhatItTakesAndNamesWhatItDoesNot) {
+  const std::string hint = " (maze --help lists the options)";
+  const Case cases[] = {
+      {"--help", 0, "      M mutes the sound, Q quits"},
+      {"--frobnicate 3", 2, "maze: unknown option '--frobnicate'" + hint},
+      {"--export 7", 2, "maze: --export takes a level from 1 to 6, not '7'" + hint},
+      {"--maze", 2, "maze: --maze needs a FILE" + hint},
+      {"--check a.maze --maze b.maze", 2, "maze: --check stands alone" + hint},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(run(c.file), c.status) << c.file;
+    EXPECT_EQ(said(), c.said);
+  }
+}
+
+// What cannot be reached is said first; the game then plays, here until its
+// scripted input ends, past the splash screen.
+TEST_F(MazeCheckTest, AMazeThatCannotBeWonIsSaidSoAndPlayedAllTheSame) {
+  for (const char* item : {"sprites", "sounds"})
+    fs::create_directory_symlink(stageDir() + "/" + item, item);
+  vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+  vt_test::writeFile("door.maze", "time 30\nhero 5 3\nwall horizontal 0 10 125 10\ndoor 20 20\n");
+  vt_test::writeFile("script.txt", "vantle-record 1\nseed 1\n150\n");
+  EXPECT_EQ(vt_test::shell(std::string(MAZE_PROGRAM) +
+                           " --maze door.maze --replay script.txt 2>err.txt"),
+            0);
+  EXPECT_EQ(vt_test::readFile("err.txt"),
+            "maze: door.maze: the door at (20, 20) cannot be reached; it is played all the "
+            "same.\n");
+  EXPECT_TRUE(vt_test::contains(
+      vt_test::logMessages(), "GameManager::run(): The replayed input has ended. Setting game over."));
 }

@@ -57,39 +57,66 @@ TEST(MazeFileTest, EveryBuiltInLevelWrittenOutReadsBackAsTheSameLevel) {
   }
 }
 
-TEST(MazeFileTest, FaultsAreRefusedWithLineColumnAndWhatWasExpected) {
+// What is missing is said at the end of the last line.
+TEST(MazeFileTest, FaultsAreRefusedWithLineColumnWhatWasExpectedAndWhatWasFound) {
   const std::string head = "time 30\nhero 5 5\n";
+  const std::string kinds =
+      "a kind of wall: horizontal, vertical, top-corner, bottom-left, bottom-right, "
+      "long-horizontal or long-vertical";
+  const std::string keywords = "'name', 'time', 'map', 'door', 'key', 'hero', 'wall' or a comment";
   const std::pair<std::string, std::string> cases[] = {
-      {"hero 5 5\n", "m.maze:2:1: expected a 'time' line with the time limit"},
-      {"time 30\n", "m.maze:2:1: expected a hero: '@' on the map or a 'hero' line"},
-      {"time 0\n", "m.maze:1:6: expected the time limit, a whole number of seconds from 1 to 999"},
-      {head + "key 3\n", "m.maze:3:6: expected y, a whole number from 0 to 100"},
-      {head + "key 3 4\n",
-       "m.maze:4:1: expected a door for the keys: '[===]' on the map or a "
-       "'door' line"},
-      {head + "hero 1 1\n", "m.maze:3:1: expected only one hero"},
-      {head + "wall corner 1 1\n",
-       "m.maze:3:6: expected a kind of wall: horizontal, vertical, "
-       "top-corner, bottom-left, bottom-right, long-horizontal or "
-       "long-vertical"},
+      {"", "m.maze:1:1: expected a 'time' line with the time limit, found the end of the file"},
+      {"hero 5 5\n",
+       "m.maze:1:9: expected a 'time' line with the time limit, found the end of the file"},
+      {"time 30\n",
+       "m.maze:1:8: expected a hero: '@' on the map or a 'hero' line, found the end of the file"},
+      {"time 0\n",
+       "m.maze:1:6: expected the time limit, a whole number of seconds from 1 to 999, found '0'"},
+      {head + "key 3\n",
+       "m.maze:3:6: expected y, a whole number from 0 to 100, found the end of the line"},
+      {head + "key 3 4\n# the end\n",
+       "m.maze:4:10: expected a door for the keys: '[===]' on the map or a 'door' line, found "
+       "the end of the file"},
+      {head + "hero 1 1\n", "m.maze:3:1: expected only one hero, found 'hero'"},
+      {head + "wall corner 1 1\n", "m.maze:3:6: expected " + kinds + ", found 'corner'"},
+      {head + "wall vertcal 1 1\n",
+       "m.maze:3:6: expected " + kinds + ", found 'vertcal'; did you mean 'vertical'?"},
       {head + "wall vertical 4 4 3 9\n",
-       "m.maze:3:19: expected the run's end right of or below its start, in line with it"},
-      {head + "Time 3\n",
-       "m.maze:3:1: expected 'name', 'time', 'map', 'door', 'key', 'hero', "
-       "'wall' or a comment"},
+       "m.maze:3:19: expected the run's end right of or below its start, in line with it, "
+       "found '3'"},
+      {head + " tiem 3\n",
+       "m.maze:3:2: expected " + keywords + ", found 'tiem'; did you mean 'time'?"},
       {head + "map\n |\n +\nend\n",
-       "m.maze:5:2: expected a '|' below or a '-' beside the corner '+'"},
-      {head + "map\n  [==]\nend\n", "m.maze:4:6: expected the door '[===]'"},
+       "m.maze:5:2: expected a '|' below or a '-' beside the corner '+', found '+'"},
+      {head + "map\n  [==]\nend\n", "m.maze:4:6: expected the door '[===]', found ']'"},
+      {head + "map\n -K\nend\n",
+       "m.maze:4:3: expected a cell of the map: ' ', '.', '-', '|', '+', '@', 'k' or the door "
+       "'[===]', found 'K'"},
       {head + "map\n\t-\nend\n",
-       "m.maze:4:1: expected a cell of the map: ' ', '.', '-', '|', "
-       "'+', '@', 'k' or the door '[===]'"},
+       "m.maze:4:1: expected a cell of the map: ' ', '.', '-', '|', '+', '@', 'k' or the door "
+       "'[===]', found a tab"},
       {head + "map\n" + std::string(127, '-') + "\nend\n",
-       "m.maze:4:127: expected the end of the row: a map has at most 126 columns"},
+       "m.maze:4:127: expected the end of the row: a map has at most 126 columns, found '-'"},
+      {head + "map\n |\n",
+       "m.maze:4:3: expected 'end' to close the map, found the end of the file"},
   };
   for (const auto& [text, expected] : cases) {
     Maze maze;
     std::string error;
     EXPECT_FALSE(read(text, maze, error)) << text;
     EXPECT_EQ(error, expected) << text;
+  }
+}
+
+TEST(MazeFileTest, AFileThatCannotBeReadIsRefusedWithTheSystemsReason) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"missing.maze", "missing.maze: cannot be read: No such file or directory"},
+      {".", ".: cannot be read: is a directory"},
+  };
+  for (const auto& [path, expected] : cases) {
+    Maze maze;
+    std::string error;
+    EXPECT_FALSE(readMazeFile(path, maze, error));
+    EXPECT_EQ(error, expected);
   }
 }
