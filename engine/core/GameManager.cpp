@@ -94,15 +94,16 @@ int GameManager::startManagers(bool headless) {
   }
   for (const Start& start : order) {
     if (headless && start.with_window) continue;
-    if (start.manager.startUp() != 0) return startFailed(start.failed);
+    if (start.manager.startUp() != 0)
+      return startFailed(start.failed, start.manager.getStartProblem());
     log.writeLog(1, "%s", start.started);
   }
   return 0;
 }
 
-int GameManager::startFailed(const std::string& reason) {
+int GameManager::startFailed(const std::string& reason, const std::string& problem) {
   LogManager::getInstance().writeLog("%s", reason.c_str());
-  start_error = reason;
+  start_error = problem.empty() ? reason : reason + " " + problem + ".";
   return -1;
 }
 

@@ -50,8 +50,9 @@ class GameManager : public Manager {
 
   /// Starts the managers after the log in order; -1 at the first that fails.
   int startManagers(bool headless);
-  /// Logs why start-up failed and keeps it for abandonStartUp; -1.
-  int startFailed(const std::string& reason);
+  /// Logs why start-up failed and keeps it, with the failed manager's
+  /// problem, for abandonStartUp; -1.
+  int startFailed(const std::string& reason, const std::string& problem = "");
   /// The frame's work, without counting it.
   void doFrame();
   /// Whether a stop signal arrived or a replay has run out; either sets game

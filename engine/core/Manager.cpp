@@ -29,6 +29,8 @@ void Manager::shutDown() {
   is_started = false;
 }
 
+std::string Manager::getStartProblem() const { return ""; }
+
 std::string Manager::getType() const { return type; }
 
 bool Manager::isStarted() const { return is_started; }

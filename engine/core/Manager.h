@@ -32,6 +32,11 @@ class Manager {
   /// Marks the manager stopped.
   virtual void shutDown();
 
+  /// Why the last startUp failed, in a few words for the player (say,
+  /// "DISPLAY is not set"); empty when it did not fail or has no reason
+  /// to give.
+  virtual std::string getStartProblem() const;
+
   std::string getType() const;
   bool isStarted() const;
 

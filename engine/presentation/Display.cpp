@@ -1,6 +1,7 @@
 #include "presentation/Display.h"
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 // Xlib's macros (None, Bool, Status...) clash with other headers: keep it alone here.
@@ -25,6 +26,13 @@ DisplayConnection::~DisplayConnection() {
 }
 
 bool DisplayConnection::isOpen() const { return p_display != nullptr; }
+
+std::string DisplayConnection::problem() const {
+  if (p_display) return "";
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) return "DISPLAY is not set";
+  return "the display '" + std::string(name) + "' could not be opened";
+}
 
 bool canOpenDisplay() { return DisplayConnection().isOpen(); }
 

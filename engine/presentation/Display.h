@@ -4,6 +4,8 @@
 // clients resets, and refuses connections while it does.
 #pragma once
 
+#include <string>
+
 namespace vt {
 
 class DisplayConnection {
@@ -15,6 +17,10 @@ class DisplayConnection {
   DisplayConnection& operator=(const DisplayConnection&) = delete;
 
   bool isOpen() const;
+
+  /// Why no connection could be made, for the player: "DISPLAY is not set"
+  /// or "the display ':5' could not be opened"; empty when it is open.
+  std::string problem() const;
 
  private:
   void* p_display;  // Xlib's Display, kept opaque so that Xlib's macros stay out

@@ -7,6 +7,7 @@
 #include "core/LogManager.h"
 #include "presentation/Display.h"
 #include "presentation/SfmlConvert.h"
+#include "presentation/SfmlErrors.h"
 #include "world/Geometry.h"
 
 namespace vt {
@@ -50,6 +51,8 @@ int GraphicsManager::startUp() {
     return 0;
   }
 
+  start_problem.clear();
+  sendSfmlErrorsToLog();
   const Config& config = Config::getInstance();
   window_horizontal_pixels = config.getWindowHorizontalPixels();
   window_vertical_pixels = config.getWindowVerticalPixels();
@@ -58,6 +61,7 @@ int GraphicsManager::startUp() {
 
   if (openWindow() != 0) {
     log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
+    log.writeLog("GraphicsManager::startUp(): %s.", start_problem.c_str());
     return -1;
   }
   p_window->setMouseCursorVisible(config.getShowMouse());
@@ -67,6 +71,7 @@ int GraphicsManager::startUp() {
     // Closed again so that a later start-up tries afresh instead of
     // reporting "Already started." for a manager that never started.
     releaseWindow();
+    start_problem = "the font '" + config.getFontFile() + "' could not be loaded";
     log.writeLog("GraphicsManager::startUp(): Unable to load font from file '%s'.",
                  config.getFontFile().c_str());
     return -1;
@@ -91,9 +96,11 @@ int GraphicsManager::openWindow() {
   // like a missing display does; SFML would abort the process on the latter.
   // The connection is held until SFML has its own.
   DisplayConnection display;
+  start_problem = display.problem();
   if (window_horizontal_pixels <= 0 || window_vertical_pixels <= 0 ||
-      window_horizontal_chars <= 0 || window_vertical_chars <= 0 || !display.isOpen())
-    return -1;
+      window_horizontal_chars <= 0 || window_vertical_chars <= 0)
+    start_problem = "the window has no pixels or no cells";
+  if (!start_problem.empty()) return -1;
 
   sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
   log.writeLog(5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
@@ -106,10 +113,13 @@ int GraphicsManager::openWindow() {
       sf::ContextSettings());
   if (!p_window->isOpen()) {
     p_window.reset();
+    start_problem = "the window could not be opened";
     return -1;
   }
   return 0;
 }
+
+std::string GraphicsManager::getStartProblem() const { return start_problem; }
 
 void GraphicsManager::shutDown() {
   releaseWindow();

@@ -39,6 +39,10 @@ class GraphicsManager : public Manager {
   /// Closes the window and releases the drawing objects.
   void shutDown() override;
 
+  /// Why the last startUp failed: no display, a size no window can have,
+  /// or the font.
+  std::string getStartProblem() const override;
+
   /// Draws one character at a world position on a blank cell; -1 when not
   /// started.
   int drawCh(Vector world_pos, char ch, Color color);
@@ -92,6 +96,7 @@ class GraphicsManager : public Manager {
   int window_vertical_chars;
   sf::Color background_color;
   mutable CellBatch batch;
+  std::string start_problem;
 };
 
 /// Width of one character cell in pixels.

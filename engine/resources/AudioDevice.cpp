@@ -2,15 +2,26 @@
 
 #include <AL/alc.h>
 
+#include <sstream>
+
+#include "core/LogManager.h"
+#include "core/StderrCapture.h"
+
 namespace vt {
 
 bool audioDeviceAvailable() {
   // SFML opens the device again for itself when the first sound is made.
   static const bool available = [] {
-    ALCdevice* p_device = alcOpenDevice(nullptr);
-    if (!p_device) return false;
-    alcCloseDevice(p_device);
-    return true;
+    bool opened = false;
+    // Without a device, ALSA and OpenAL each say so on standard error.
+    std::istringstream said(captureStderr([&opened] {
+      ALCdevice* p_device = alcOpenDevice(nullptr);
+      opened = p_device != nullptr;
+      if (p_device) alcCloseDevice(p_device);
+    }));
+    for (std::string line; std::getline(said, line);)
+      LogManager::getInstance().writeLog(2, "audioDeviceAvailable(): %s", line.c_str());
+    return opened;
   }();
   return available;
 }

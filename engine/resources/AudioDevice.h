@@ -7,6 +7,8 @@
 namespace vt {
 
 /// Whether the default audio device opens; asked once, at the first call.
+/// What the audio libraries say meanwhile on standard error goes to the
+/// log, at level 2.
 bool audioDeviceAvailable();
 
 }  // namespace vt
