@@ -24,7 +24,8 @@ add_custom_command(
   COMMENT "Synthesising the game's sounds"
   VERBATIM)
 
-vantle_add_game(maze SPRITES sprites SOUNDS ${MAZE_SOUNDS} DIRECTORY ${MAZE_STAGE_DIR})
+vantle_add_game(maze SPRITES sprites SOUNDS ${MAZE_SOUNDS} DIRECTORY ${MAZE_STAGE_DIR}
+  LAUNCHER FILE_OPTIONS --maze --check)
 
 # The mazes players can start their own from, in mazes/ beside the program.
 file(GLOB MAZE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/mazes/*.maze)

@@ -11,7 +11,7 @@ install(TARGETS vantle EXPORT VantleTargets
 # Headers the engine keeps to itself (and its tests) stay out of the package.
 set(VANTLE_INTERNAL_HEADERS ClockReading.h FramePacer.h InterestTable.h Display.h ShapePolygon.h
     SplashArt.h ObjectRegistry.h PathCycle.h XInputState.h AudioDevice.h
-    RunRecord.h RunInput.h)
+    RunRecord.h RunInput.h SfmlErrors.h StderrCapture.h)
 set(internal_patterns)
 foreach(header ${VANTLE_INTERNAL_HEADERS})
   list(APPEND internal_patterns PATTERN ${header} EXCLUDE)
@@ -36,7 +36,8 @@ if(EXISTS ${VANTLE_FONT_LICENSE})
   install(FILES ${VANTLE_FONT_LICENSE} DESTINATION ${VANTLE_DATA_DIR}
     RENAME vt-font-copyright.txt)
 endif()
-install(FILES ${PROJECT_SOURCE_DIR}/cmake/VantleGame.cmake DESTINATION ${VANTLE_CMAKE_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/cmake/VantleGame.cmake ${PROJECT_SOURCE_DIR}/cmake/VantleLauncher.sh.in
+  DESTINATION ${VANTLE_CMAKE_DIR})
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/docs/starter/ DESTINATION ${VANTLE_DATA_DIR}/starter)
 
 configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/VantleConfig.cmake.in

@@ -86,6 +86,7 @@ void Hero::keyboard(const vt::EventKeyboard* p_e) {
     return;
   }
   if (pressed && (key == vt::Keyboard::P || key == vt::Keyboard::ESCAPE)) return togglePause();
+  if (pressed && key == vt::Keyboard::M) return toggleMute();
   if (pressed && key == vt::Keyboard::R) {
     level_ended = true;
     return restartLevel();

@@ -3,7 +3,8 @@
 // keys it touches; leads on to the next level when it runs into the door
 // holding all of the level's keys; sends the game back to level 1 when its
 // time runs out; pauses and resumes the game with P or Escape, restarts the
-// level with R and ends the game when Q is pressed. The view follows it.
+// level with R, mutes and unmutes it with M and ends the game when Q is
+// pressed. The view follows it.
 #pragma once
 
 #include "world/Object.h"

@@ -84,15 +84,14 @@ void buildLevel(int level) {
 
   if (!playsBuiltInLevels()) {
     if (level < levelCount() && !maze.name.empty())
-      new Message(maze.name, vt::GREEN, vt::Vector(VIEW_HORIZONTAL / 2, VIEW_VERTICAL / 2 - 4),
-                  MESSAGE_STEPS);
+      new Message(maze.name, vt::GREEN, MESSAGE_STEPS);
     return;
   }
   if (level == 1) {
     addHelp(vt::CENTER_RIGHT, "WASD/arrows to move, Q to quit");
     addHelp(vt::BOTTOM_CENTER, "Collect the keys and find the doors before time runs out!");
     // Below the first line, framed the same way.
-    addHelp(vt::CENTER_RIGHT, "P/Esc to pause, R to restart")
+    addHelp(vt::CENTER_RIGHT, "P/Esc pause, R restart, M mute")
         ->setPosition(vt::Vector(VIEW_HORIZONTAL * 5 / 6, VIEW_VERTICAL / 2 + 3));
   }
   if (maze.plan.has_door) addBestTime(level);

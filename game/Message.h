@@ -1,5 +1,7 @@
-// A word to the player over the maze: a framed text without a number that
-// leaves the world after its time, or stays until its level is cleared. It
+// A word to the player: a text without a number that leaves the world after
+// its time, or stays until its level is cleared. The game's words go in the
+// window row below the maze's view, where they hide no cell of the maze;
+// only a framed box placed by the game, such as "Paused", lies over it. It
 // is SPECTRAL like every view object, so it never stands in the hero's way.
 #pragma once
 
@@ -9,14 +11,22 @@
 
 class Message : public vt::ViewObject {
  public:
-  /// Shows text centred on a window cell for steps steps, or for good
-  /// with 0.
+  /// Shows text framed and centred on a window cell for steps steps, or
+  /// for good with 0.
   Message(const std::string& text, vt::Color color, vt::Vector where, int steps);
+
+  /// Shows text unframed in the row below the maze's view, for steps steps
+  /// or for good with 0. The messages in that row stand side by side in the
+  /// order they came, centred under the view as a group.
+  Message(const std::string& text, vt::Color color, int steps);
 
   /// View events go to the view object first; 1 for every step event.
   int eventHandler(const vt::Event* p_e) override;
 
   int getStepsLeft() const;
+
+  /// The window row below the maze's view.
+  static float row();
 
  private:
   int steps_left;

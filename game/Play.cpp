@@ -18,6 +18,7 @@ struct PlayState {
   int last_step = -1;
   int paused_box_id = -1;
   int run_seconds = 0;
+  float unmuted_volume = -1;  // the master volume before muting; -1 when not muted
 };
 
 PlayState& state() {
@@ -25,15 +26,20 @@ PlayState& state() {
   return play_state;
 }
 
-// Passing messages stand in the middle of the view, the victory above them
-// and the pause box below, so that none hides another.
-const vt::Vector MIDDLE(VIEW_HORIZONTAL / 2, VIEW_VERTICAL / 2);
-const vt::Vector ABOVE_MIDDLE(VIEW_HORIZONTAL / 2, VIEW_VERTICAL / 2 - 4);
-const vt::Vector BELOW_MIDDLE(VIEW_HORIZONTAL / 2, VIEW_VERTICAL / 2 + 4);
+// Over the maze only while nothing moves.
+const vt::Vector PAUSED_AT(VIEW_HORIZONTAL / 2, VIEW_VERTICAL / 2 + 4);
+
+// A single maze of the player's has a name of its own to be escaped by.
+bool playsOneMaze() { return !playsBuiltInLevels() && levelCount() == 2; }
 
 void showVictory() {
-  new Message("Victory! Every maze escaped in " + std::to_string(state().run_seconds) + " s",
-              vt::YELLOW, ABOVE_MIDDLE, 0);
+  std::string escaped = "Every maze";
+  if (playsOneMaze()) {
+    escaped = levelMaze(1).name;
+    if (escaped.empty()) escaped = "The maze";
+  }
+  new Message("Victory! " + escaped + " escaped in " + std::to_string(state().run_seconds) + " s",
+              vt::YELLOW, 0);
 }
 
 // The box may have gone with its level: it is looked for by its id.
@@ -52,7 +58,7 @@ void setPaused(bool paused) {
   play.paused = paused;
   vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
   if (paused) {
-    play.paused_box_id = (new Message("Paused", vt::WHITE, BELOW_MIDDLE, 0))->getId();
+    play.paused_box_id = (new Message("Paused", vt::WHITE, PAUSED_AT, 0))->getId();
     if (p_music) p_music->pause();
     return;
   }
@@ -74,9 +80,12 @@ void winLevel(int seconds) {
   buildLevel(currentLevel());
   state().run_seconds += seconds;
   if (playsBuiltInLevels()) bestTimes().record(won, seconds);
-  new Message("Level " + std::to_string(won) + " complete in " + std::to_string(seconds) + " s",
-              vt::GREEN, MIDDLE, MESSAGE_STEPS);
-  if (currentLevel() == levelCount()) showVictory();
+  bool final = currentLevel() == levelCount();
+  // The victory of a single maze already says how long it took.
+  if (!final || !playsOneMaze())
+    new Message("Level " + std::to_string(won) + " complete in " + std::to_string(seconds) + " s",
+                vt::GREEN, MESSAGE_STEPS);
+  if (final) showVictory();
 }
 
 void timeUp() {
@@ -84,7 +93,7 @@ void timeUp() {
   clearLevel();
   buildLevel(1);
   state().run_seconds = 0;
-  new Message("Time's up!", vt::RED, MIDDLE, MESSAGE_STEPS);
+  new Message("Time's up!", vt::RED, MESSAGE_STEPS);
 }
 
 void restartLevel() {
@@ -97,6 +106,20 @@ void restartLevel() {
 void togglePause() { setPaused(!state().paused); }
 
 bool isPaused() { return state().paused; }
+
+void toggleMute() {
+  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
+  PlayState& play = state();
+  if (play.unmuted_volume < 0) {
+    play.unmuted_volume = resources.getMasterVolume();
+    resources.setMasterVolume(0);
+  } else {
+    resources.setMasterVolume(play.unmuted_volume);
+    play.unmuted_volume = -1;
+  }
+}
+
+bool isMuted() { return state().unmuted_volume >= 0; }
 
 bool pausedAt(int step_count) {
   PlayState& play = state();

@@ -1,6 +1,6 @@
 // How a game goes on from level to level, and what the player is told on
 // the way: a level won at its door, the time running out, a restart and the
-// pause, each with its message over the maze.
+// pause, each with its message below the maze (the pause's over it).
 #pragma once
 
 /// Steps a passing message stays: about two seconds.
@@ -11,7 +11,8 @@ void playSound(const char* label);
 
 /// The door was reached with every key, seconds into the level: on to the
 /// next level with a word on the time it took, and a victory message with
-/// the run's total on the final screen. A built-in level's time may be its
+/// the run's total on the final screen (for a single maze of the player's,
+/// by its name, in place of the word). A built-in level's time may be its
 /// best.
 void winLevel(int seconds);
 
@@ -26,6 +27,10 @@ void restartLevel();
 /// box shows.
 void togglePause();
 bool isPaused();
+
+/// Mutes every sound and the music, or brings back the volume they had.
+void toggleMute();
+bool isMuted();
 
 /// Whether the game spends the step paused. The first call of each step
 /// counts it, so every countdown asks in its step.

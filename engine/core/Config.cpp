@@ -34,6 +34,7 @@ void Config::reset() {
   log_size_limit = LOG_SIZE_LIMIT_DEFAULT;
   record_file.clear();
   replay_file.clear();
+  master_volume = MAX_VOLUME;
   config_text.clear();
 }
 
@@ -71,6 +72,8 @@ std::string Config::getRecordFile() const { return record_file; }
 void Config::setRecordFile(std::string file) { record_file = std::move(file); }
 std::string Config::getReplayFile() const { return replay_file; }
 void Config::setReplayFile(std::string file) { replay_file = std::move(file); }
+int Config::getMasterVolume() const { return master_volume; }
+void Config::setMasterVolume(int volume) { master_volume = volume; }
 std::string Config::getConfigText() const { return config_text; }
 void Config::setConfigText(std::string text) { config_text = std::move(text); }
 
@@ -189,6 +192,13 @@ const ConfigKey CONFIG_KEYS[] = {
          refuse("log size limit", v);
        else
          c.setLogSizeLimit(readInt(v));
+     }},
+    {"master_volume",
+     [](Config& c, const std::string& v) {
+       if (readInt(v) < 0)
+         refuse("master volume", v);
+       else
+         setAtMost(c, v, MAX_VOLUME, "master volume", &Config::setMasterVolume);
      }},
     // A file named on the command line wins.
     {"record_file",

@@ -21,6 +21,9 @@ const float MAX_GLYPH_PIXELS = 512;
 /// Default for the log's size before it is moved aside: 64 MiB.
 const int LOG_SIZE_LIMIT_DEFAULT = 64 << 20;
 
+/// The loudest master volume, and the default.
+const int MAX_VOLUME = 100;
+
 /// SFML style flags: title bar plus close button, and full screen.
 const int WINDOW_STYLE_DEFAULT = 5;
 const int WINDOW_STYLE_FULLSCREEN = 8;
@@ -69,6 +72,9 @@ class Config {
   /// empty for none.
   std::string getReplayFile() const;
   void setReplayFile(std::string file);
+  /// Loudness of every sound and track together, 0 (silent) to 100.
+  int getMasterVolume() const;
+  void setMasterVolume(int volume);
   std::string getConfigText() const;
   void setConfigText(std::string text);
 
@@ -95,6 +101,7 @@ class Config {
   int log_size_limit;
   std::string record_file;
   std::string replay_file;
+  int master_volume;
   std::string config_text;
 };
 

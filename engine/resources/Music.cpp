@@ -6,10 +6,12 @@
 
 #include "core/LogManager.h"
 #include "resources/AudioDevice.h"
+#include "resources/Volume.h"
 
 namespace vt {
 
-Music::Music() : silent(false), silent_status(sf::SoundSource::Stopped), label("[Undefined]") {}
+Music::Music()
+    : silent(false), silent_status(sf::SoundSource::Stopped), volume(100), label("[Undefined]") {}
 
 Music::~Music() = default;
 
@@ -23,12 +25,20 @@ int Music::loadMusic(std::string filename) {
     return silent ? 0 : -1;
   }
   if (!p_music) p_music = std::make_unique<sf::Music>();
+  p_music->setVolume(volume);
   return p_music->openFromFile(filename) ? 0 : -1;
 }
 
 void Music::setLabel(std::string new_label) { label = std::move(new_label); }
 
 std::string Music::getLabel() const { return label; }
+
+void Music::setVolume(float new_volume) {
+  volume = clampVolume(new_volume);
+  if (p_music) p_music->setVolume(volume);
+}
+
+float Music::getVolume() const { return p_music ? p_music->getVolume() : volume; }
 
 void Music::play(bool loop) {
   LogManager::getInstance().writeLog(5, "Music::play(): Playing music.");

@@ -29,6 +29,11 @@ class Music {
   void setLabel(std::string new_label);
   std::string getLabel() const;
 
+  /// Loudness from 0 (silent) to 100 (as recorded, the default); a value
+  /// outside is taken as the nearer end. Kept across loads.
+  void setVolume(float new_volume);
+  float getVolume() const;
+
   /// Starts the track, or resumes it where pause() left it; by default it
   /// repeats until stopped.
   void play(bool loop = true);
@@ -44,6 +49,7 @@ class Music {
   std::unique_ptr<sf::Music> p_music;
   bool silent;  // opened without an audio device
   sf::SoundSource::Status silent_status;
+  float volume;
   std::string label;
 };
 

@@ -1,16 +1,21 @@
 #include "resources/ResourceManager.h"
 
+#include <SFML/Audio/Listener.hpp>
 #include <filesystem>
 #include <fstream>
 #include <utility>
 
+#include "core/Config.h"
 #include "core/LogManager.h"
+#include "presentation/SfmlErrors.h"
 #include "resources/AudioDevice.h"
 #include "resources/SpriteFile.h"
+#include "resources/Volume.h"
 
 namespace vt {
 
-ResourceManager::ResourceManager() : sprite_count(0), sound_count(0), music_count(0) {
+ResourceManager::ResourceManager()
+    : sprite_count(0), sound_count(0), music_count(0), master_volume(MAX_VOLUME) {
   setType("ResourceManager");
 }
 
@@ -26,9 +31,11 @@ int ResourceManager::startUp() {
   sound_count = 0;
   music_count = 0;
   Manager::startUp();
+  sendSfmlErrorsToLog();
   LogManager& log = LogManager::getInstance();
   if (!audioDeviceAvailable())
     log.writeLog("ResourceManager::startUp(): No audio device can be opened; sound is off.");
+  setMasterVolume(static_cast<float>(Config::getInstance().getMasterVolume()));
   log.writeLog(1, "ResourceManager::startUp(): successfully started.");
   return 0;
 }
@@ -144,6 +151,15 @@ Music* ResourceManager::getMusic(std::string label) {
     if (music[i].getLabel() == label) return &music[i];
   log.writeLog("ResourceManager::getMusic(): Music '%s' not found", label.c_str());
   return nullptr;
+}
+
+void ResourceManager::setMasterVolume(float volume) {
+  master_volume = clampVolume(volume);
+  if (audioDeviceAvailable()) sf::Listener::setGlobalVolume(master_volume);
+}
+
+float ResourceManager::getMasterVolume() const {
+  return audioDeviceAvailable() ? sf::Listener::getGlobalVolume() : master_volume;
 }
 
 }  // namespace vt

@@ -24,7 +24,8 @@ class ResourceManager : public Manager {
 
   ~ResourceManager() override;
 
-  /// Empties the sprite, sound and music tables; always 0.
+  /// Empties the sprite, sound and music tables and sets the configured
+  /// master volume; always 0.
   int startUp() override;
 
   /// Deletes every sprite and stops all audio. Sounds and music stay
@@ -51,6 +52,12 @@ class ResourceManager : public Manager {
   /// The first track loaded under label, or null.
   Music* getMusic(std::string label);
 
+  /// Loudness of every sound and track together, from 0 (silent) to 100;
+  /// a value outside is taken as the nearer end. Without an audio device
+  /// it is only kept.
+  void setMasterVolume(float volume);
+  float getMasterVolume() const;
+
  private:
   ResourceManager();
 
@@ -60,6 +67,7 @@ class ResourceManager : public Manager {
   int sound_count;
   Music music[MAX_MUSICS];
   int music_count;
+  float master_volume;
 };
 
 }  // namespace vt

@@ -8,6 +8,7 @@
 
 #include "core/LogManager.h"
 #include "resources/AudioDevice.h"
+#include "resources/Volume.h"
 
 namespace vt {
 
@@ -27,7 +28,7 @@ bool decodesWhole(const std::string& filename) {
 }
 }  // namespace
 
-Sound::Sound() : silent(false), silent_playing(false), label("[Undefined]") {}
+Sound::Sound() : silent(false), silent_playing(false), volume(100), label("[Undefined]") {}
 
 Sound::~Sound() {
   // The player goes before the buffer it plays.
@@ -48,12 +49,20 @@ int Sound::loadSound(std::string filename) {
   if (!p_sound_buffer->loadFromFile(filename)) return -1;
   if (!p_sound) p_sound = std::make_unique<sf::Sound>();
   p_sound->setBuffer(*p_sound_buffer);
+  p_sound->setVolume(volume);
   return 0;
 }
 
 void Sound::setLabel(std::string new_label) { label = std::move(new_label); }
 
 std::string Sound::getLabel() const { return label; }
+
+void Sound::setVolume(float new_volume) {
+  volume = clampVolume(new_volume);
+  if (p_sound) p_sound->setVolume(volume);
+}
+
+float Sound::getVolume() const { return p_sound ? p_sound->getVolume() : volume; }
 
 void Sound::play(bool loop) {
   LogManager::getInstance().writeLog(5, "Sound::play(): Playing sound.");

@@ -30,6 +30,11 @@ class Sound {
   void setLabel(std::string new_label);
   std::string getLabel() const;
 
+  /// Loudness from 0 (silent) to 100 (as recorded, the default); a value
+  /// outside is taken as the nearer end. Kept across loads.
+  void setVolume(float new_volume);
+  float getVolume() const;
+
   /// Starts the sound, from the beginning if it was playing.
   void play(bool loop = false);
   void stop();
@@ -43,6 +48,7 @@ class Sound {
   std::unique_ptr<sf::Sound> p_sound;
   bool silent;  // loaded without an audio device
   bool silent_playing;
+  float volume;
   std::string label;
 };
 

@@ -30,17 +30,20 @@ const ConfigCase CASES[] = {
      "logfile:a#b.log,,\nfont_file:C:/fonts/x.ttf,\n",
      {"  Window title: MyGame", "  Frame time: 50", "  Log file: a#b.log", "  Font file: C"}},
     {"window_background_color:yellow,window_style:fullscreen,headless:yes,show_mouse:true,"
-     "frame_time:fast,font_scale:1.5,random_seed:42,",
+     "frame_time:fast,font_scale:1.5,random_seed:42,master_volume:40,",
      {"  Window background color: 3", "  Window style: fullscreen", "  Headless: false",
-      "  Show mouse: true", "  Frame time: 0", "  Font scale: 1.5", "  Random seed: 42"}},
-    {"window_background_color:Yellow,window_style:Huge,frame_time:99999999999,",
+      "  Show mouse: true", "  Frame time: 0", "  Font scale: 1.5", "  Random seed: 42",
+      "  Master volume: 40"}},
+    {"window_background_color:Yellow,window_style:Huge,frame_time:99999999999,master_volume:-3,",
      {"loadConfig(): Unsupported window color 'Yellow'",
       "loadConfig(): Unsupported window style 'Huge'",
-      "loadConfig(): Unsupported frame time '99999999999'", "  Window background color: 0",
-      "  Window style: default", "  Frame time: 33"}},
+      "loadConfig(): Unsupported frame time '99999999999'",
+      "loadConfig(): Unsupported master volume '-3'", "  Window background color: 0",
+      "  Window style: default", "  Frame time: 33", "  Master volume: 100"}},
     // Sizes that would exhaust the machine keep the defaults.
-    {"frame_time:10001,window_vertical_pixels:30000,font_scale:41,log_size_limit:0,",
-     {"loadConfig(): Unsupported frame time '10001'",
+    {"frame_time:10001,window_vertical_pixels:30000,font_scale:41,log_size_limit:0,"
+     "master_volume:101,",
+     {"loadConfig(): Unsupported frame time '10001'", "loadConfig(): Unsupported master volume '101'",
       "loadConfig(): Unsupported window vertical pixels '30000'",
       "loadConfig(): Unsupported log size limit '0'", "loadConfig(): Unsupported font scale '41'",
       "  Frame time: 33", "  Window vertical pixels: 768", "  Font scale: 2"}},
@@ -52,7 +55,8 @@ const ConfigCase CASES[] = {
 };
 
 // What reading and applying the file, then printing the settings, write (to
-// stderr: no log is open), and the font scale, which the print-out leaves out.
+// stderr: no log is open), and the font scale and master volume, which the
+// print-out leaves out.
 Lines loadAndPrint() {
   vt::LogManager& log = vt::LogManager::getInstance();
   log.setLogTimeString(false);
@@ -65,6 +69,7 @@ Lines loadAndPrint() {
   Lines lines;
   for (std::string line; std::getline(out, line);) lines.push_back(line);
   lines.push_back("  Font scale: " + vt::toString(vt::Config::getInstance().getFontScale()));
+  lines.push_back("  Master volume: " + vt::toString(vt::Config::getInstance().getMasterVolume()));
   return lines;
 }
 }  // namespace
@@ -84,8 +89,9 @@ TEST_F(ConfigTest, FilesAreJoinedParsedAndAppliedKeyByKey) {
     Lines lines = loadAndPrint();
     auto warnings = std::count_if(c.lines.begin(), c.lines.end(),
                                   [](const std::string& line) { return line[0] != ' '; });
-    EXPECT_EQ(lines.size(), warnings + 17u);  // and the 16 lines of the print-out, and the scale
-    EXPECT_EQ(lines[lines.size() - 2], RULE);
+    // And the 16 lines of the print-out, the scale and the volume.
+    EXPECT_EQ(lines.size(), warnings + 18u);
+    EXPECT_EQ(lines[lines.size() - 3], RULE);
     for (const std::string& line : c.lines) EXPECT_TRUE(contains(lines, line)) << line;
   }
 }

@@ -93,6 +93,52 @@ TEST_F(FeedbackTest, WinningTimingOutAndTheFinalScreenAreToldAndBestTimesAreKept
   EXPECT_EQ(runSeconds(), 1);
 }
 
+// The game's words stand side by side in the row below the maze's view,
+// inside the window; a single maze of the player's is escaped by its name.
+TEST_F(FeedbackTest, WordsToThePlayerStandBelowTheMazeSideBySide) {
+  Maze named = builtInMaze(1), unnamed = builtInMaze(1), second = builtInMaze(2);
+  named.name = "Zigzag";
+  unnamed.name = "";
+  second.name = std::string(40, 'n');
+  struct Row {
+    std::vector<Maze> mazes;
+    int level, won;  // the seconds of a won level; 0: time is up
+    std::vector<std::string> said;
+  };
+  const Row rows[] = {
+      {{}, 1, 1, {"Level 1 complete in 1 s"}},
+      {{}, 2, 0, {"Time's up!"}},
+      {{}, 5, 3, {"Level 5 complete in 3 s", "Victory! Every maze escaped in 3 s"}},
+      {{named, second}, 1, 4, {second.name, "Level 1 complete in 4 s"}},
+      {{named, second}, 2, 0, {"Zigzag", "Time's up!"}},
+      {{named}, 1, 5, {"Victory! Zigzag escaped in 5 s"}},
+      {{unnamed}, 1, 6, {"Victory! The maze escaped in 11 s"}},  // the run's total
+  };
+  for (const Row& row : rows) {
+    playMazes(row.mazes);
+    clearLevel();
+    buildLevel(currentLevel() = row.level);
+    frame();
+    row.won ? winLevel(row.won) : timeUp();
+    frame();  // the old level and its words go
+    std::map<float, std::string> said;  // by column
+    for (vt::Object* p_o : ofType("Message")) {
+      EXPECT_EQ(p_o->getPosition().getY(), VIEW_TOP + VIEW_VERTICAL);
+      said[p_o->getPosition().getX()] = static_cast<Message*>(p_o)->getViewString();
+    }
+    std::vector<std::string> texts;
+    int end = 0;  // the column after the last text, and a blank
+    for (const auto& [x, text] : said) {
+      int start = static_cast<int>(x) - static_cast<int>(text.size() / 2);
+      EXPECT_GE(start, end) << text;
+      end = start + static_cast<int>(text.size()) + 1;
+      texts.push_back(text);
+    }
+    EXPECT_LE(end, 81);
+    EXPECT_EQ(texts, row.said);
+  }
+}
+
 // Paused in step 10 for 100 steps, the countdowns go on as if from step 10.
 TEST_F(FeedbackTest, PauseHoldsCountdownHeroAndMusicAndResumingGoesOn) {
   vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
@@ -116,6 +162,17 @@ TEST_F(FeedbackTest, PauseHoldsCountdownHeroAndMusicAndResumingGoesOn) {
   press(vt::Keyboard::P, vt::KEY_PRESSED);
   press(vt::Keyboard::Q, vt::KEY_PRESSED);  // paused or not
   EXPECT_TRUE(vt::GameManager::getInstance().getGameOver());
+}
+
+TEST_F(FeedbackTest, MMutesEverySoundAndBringsBackTheVolumeItHad) {
+  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
+  resources.setMasterVolume(70);
+  for (float volume : {0.0f, 70.0f, 0.0f}) {
+    press(vt::Keyboard::M, vt::KEY_PRESSED);
+    press(vt::Keyboard::M, vt::KEY_DOWN);  // held, it changes nothing
+    EXPECT_FLOAT_EQ(resources.getMasterVolume(), volume);
+    EXPECT_EQ(isMuted(), volume == 0);
+  }
 }
 
 TEST_F(FeedbackTest, RestartBuildsTheLevelAgainWithItsFullTime) {

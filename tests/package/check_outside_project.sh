@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the engine from a build folder into a scratch prefix, copies the
-# installed starter project out, builds it against the install alone and
+# Installs the engine from a build folder into a scratch prefix, runs the
+# installed maze's launcher from another folder, copies the installed
+# starter project out, builds it against the install alone and
 # runs it from its build folder without a window and, when DISPLAY is set,
 # in one: a recorded input holds the arrow keys, then presses Q. The rover
 # must have moved, the program ended with status 0, and no file failed to load.
@@ -10,6 +11,18 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build_dir" --prefix "$work/prefix" >/dev/null
+
+# The installed maze runs from another folder: a maze it comes with, and one
+# of the folder it was started in.
+mkdir "$work/elsewhere"
+cp "$work/prefix/lib/maze/mazes/zigzag.maze" "$work/elsewhere/mine.maze"
+(cd "$work/elsewhere" && export XDG_STATE_HOME="$work/state" &&
+  "$work/prefix/bin/maze" --check mazes/zigzag.maze &&
+  "$work/prefix/bin/maze" --check mine.maze) >"$work/checked.txt"
+diff - "$work/checked.txt" <<EOF
+mazes/zigzag.maze: every key and then the door can be reached.
+$work/elsewhere/mine.maze: every key and then the door can be reached.
+EOF
 cp -r "$work/prefix/share/vantle/starter" "$work/starter"
 cmake -S "$work/starter" -B "$work/starter/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/starter/build" >/dev/null

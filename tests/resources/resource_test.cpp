@@ -171,3 +171,23 @@ TEST_F(ResourceTest, ShutDownStopsAllAudioButOnlyStartUpForgetsIt) {
   EXPECT_EQ(resources.getSound("key"), nullptr);
   EXPECT_EQ(resources.getMusic("song"), nullptr);
 }
+
+// Under OpenAL's silent driver the players are real: the volumes reach them.
+TEST_F(ResourceTest, VolumesReachThePlayersWithinZeroToAHundred) {
+  ASSERT_EQ(resources.loadSound("tone.wav", "key"), 0);
+  ASSERT_EQ(resources.loadMusic("tone.wav", "song"), 0);
+  vt::Sound* p_sound = resources.getSound("key");
+  vt::Music* p_music = resources.getMusic("song");
+  const std::pair<float, float> rows[] = {{42.5f, 42.5f}, {-5, 0}, {250, 100}, {NAN, 0}};
+  for (auto [asked, got] : rows) {
+    p_sound->setVolume(asked);
+    p_music->setVolume(asked);
+    resources.setMasterVolume(asked);
+    EXPECT_FLOAT_EQ(p_sound->getVolume(), got) << asked;
+    EXPECT_FLOAT_EQ(p_music->getVolume(), got) << asked;
+    EXPECT_FLOAT_EQ(resources.getMasterVolume(), got) << asked;
+  }
+  vt::Config::getInstance().setMasterVolume(30);
+  resources.startUp();
+  EXPECT_FLOAT_EQ(resources.getMasterVolume(), 30);
+}
