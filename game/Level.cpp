@@ -81,6 +81,7 @@ void buildLevel(int level) {
   Maze maze = levelMaze(level);
   p_timer->setValue(maze.plan.time_limit);
   populateLevel(maze);
+  coverMessageRow();
 
   if (!playsBuiltInLevels()) {
     if (level < levelCount() && !maze.name.empty())

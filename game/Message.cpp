@@ -67,3 +67,15 @@ int Message::eventHandler(const vt::Event* p_e) {
 }
 
 int Message::getStepsLeft() const { return steps_left; }
+
+void coverMessageRow() {
+  vt::ViewObject* p_cover = new vt::ViewObject;
+  p_cover->setType("MessageRow");
+  p_cover->setBorder(false);
+  p_cover->setDrawValue(false);
+  // The view's width and the column past it, where pieces show likewise.
+  int width = static_cast<int>(VIEW_HORIZONTAL) + 1;
+  p_cover->setViewString(std::string(static_cast<std::size_t>(width), ' '));
+  p_cover->setPosition(vt::Vector(VIEW_LEFT + static_cast<float>(width / 2), Message::row()));
+  p_cover->setAltitude(vt::MAX_ALTITUDE - 1);
+}

@@ -31,3 +31,9 @@ class Message : public vt::ViewObject {
  private:
   int steps_left;
 };
+
+/// Keeps the row below the maze's view for messages: blanks under them and
+/// over the maze. The world manager draws every piece whose box reaches
+/// into the view, and a piece half a cell past its last row shows in that
+/// row. Made with each level.
+void coverMessageRow();

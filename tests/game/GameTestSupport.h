@@ -51,11 +51,11 @@ inline void press(vt::Keyboard::Key key, vt::EventKeyboardAction action) {
   vt::InputManager::getInstance().onEvent(&event);
 }
 
-/// The level's view objects: level, countdown, keys (if any), best time
-/// (with a door), level 1's three help boxes.
+/// The level's view objects: level, countdown, the message row's cover,
+/// keys (if any), best time (with a door), level 1's three help boxes.
 inline int levelViews(int level) {
   LevelPlan plan = levelPlan(level);
-  return 2 + (plan.keys.empty() ? 0 : 1) + (plan.has_door ? 1 : 0) + (level == 1 ? 3 : 0);
+  return 3 + (plan.keys.empty() ? 0 : 1) + (plan.has_door ? 1 : 0) + (level == 1 ? 3 : 0);
 }
 
 /// What buildLevel makes: walls, keys, door, hero and view objects.
