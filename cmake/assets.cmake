@@ -1,5 +1,5 @@
-# The programs' data: the maze's sounds, made by our own synthesiser at build
-# time, and the font, the sprites and the sounds staged beside the maze in
+# The programs' data: the maze's sounds and the starter's, made by our own
+# synthesiser at build time, and the font, the sprites and the sounds staged beside the maze in
 # MAZE_STAGE_DIR by vantle_add_game (cmake/VantleGame.cmake), with the mazes
 # of mazes/.
 
@@ -16,8 +16,10 @@ target_link_libraries(vt_synth_tool PRIVATE vt_synth)
 set(MAZE_SOUNDS_DIR ${CMAKE_BINARY_DIR}/maze-sounds)
 set(MAZE_SOUNDS close_door_1.wav collect_coin.wav enter_the_maze.wav)
 list(TRANSFORM MAZE_SOUNDS PREPEND ${MAZE_SOUNDS_DIR}/)
+# The starter project's one sound, installed with it.
+set(STARTER_SOUND ${MAZE_SOUNDS_DIR}/horn.wav)
 add_custom_command(
-  OUTPUT ${MAZE_SOUNDS}
+  OUTPUT ${MAZE_SOUNDS} ${STARTER_SOUND}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${MAZE_SOUNDS_DIR}
   COMMAND vt_synth_tool ${MAZE_SOUNDS_DIR}
   DEPENDS vt_synth_tool
@@ -44,3 +46,7 @@ endforeach()
 add_custom_target(maze_mazes ALL DEPENDS ${MAZE_STAGED_FILES})
 add_dependencies(maze maze_mazes)
 install(FILES ${MAZE_FILES} DESTINATION ${CMAKE_INSTALL_LIBDIR}/maze/mazes)
+add_custom_target(starter_sound ALL DEPENDS ${STARTER_SOUND})
+# Made by the maze's run of the synthesiser, not by a second one beside it.
+add_dependencies(starter_sound maze_assets)
+install(FILES ${STARTER_SOUND} DESTINATION ${CMAKE_INSTALL_DATADIR}/vantle/starter/sounds)

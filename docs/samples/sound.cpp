@@ -23,3 +23,10 @@ void stopMusic() {
   vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("theme");
   if (p_music) p_music->stop();
 }
+
+void quieten() {
+  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
+  vt::Music* p_music = resources.getMusic("theme");
+  if (p_music) p_music->setVolume(40);  // 0 (silent) to 100 (as recorded)
+  resources.setMasterVolume(0);         // every sound and track: muted
+}

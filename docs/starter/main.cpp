@@ -1,6 +1,6 @@
 // A game to start from: a rover that the arrow keys or W, A, S and D move
-// while they are held, a display at the top that counts its moves, and Q to
-// quit.
+// while they are held, a display at the top that counts its moves, a horn
+// on the space bar, and Q to quit.
 #include "vantle.h"
 
 namespace {
@@ -36,10 +36,14 @@ class Rover : public vt::Object {
     auto p_key = static_cast<const vt::EventKeyboard*>(p_e);
     if (p_key->getKey() == vt::Keyboard::Q && p_key->getKeyboardAction() == vt::KEY_PRESSED)
       vt::GameManager::getInstance().setGameOver();
+    if (p_key->getKey() == vt::Keyboard::SPACE && p_key->getKeyboardAction() == vt::KEY_PRESSED)
+      honk();
     // KEY_DOWN comes in every frame for every key held down.
     if (p_key->getKeyboardAction() == vt::KEY_DOWN) step(p_key->getKey());
     return 1;
   }
+
+  int getHonks() const { return honks; }
 
  private:
   void step(vt::Keyboard::Key key) {
@@ -56,7 +60,15 @@ class Rover : public vt::Object {
     world.onEvent(&count);
   }
 
+  void honk() {
+    // Null when sounds/horn.wav did not load: the rover honks silently.
+    vt::Sound* p_horn = vt::ResourceManager::getInstance().getSound("horn");
+    if (p_horn) p_horn->play();
+    honks++;
+  }
+
   int wait = 0;
+  int honks = 0;
 };
 
 }  // namespace
@@ -65,7 +77,9 @@ int main() {
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("starter");
   vt::LogManager::getInstance().setFlush(true);
-  vt::ResourceManager::getInstance().loadSprite("sprites/rover.txt", "rover");
+  vt::ResourceManager& resources = vt::ResourceManager::getInstance();
+  resources.loadSprite("sprites/rover.txt", "rover");
+  resources.loadSound("sounds/horn.wav", "horn");
   vt::WorldManager& world = vt::WorldManager::getInstance();
   world.setBoundary(vt::Box(vt::Vector(0, 0), 80, 24));
   world.setView(vt::Box(vt::Vector(0, 0), 80, 24));
@@ -74,10 +88,11 @@ int main() {
   p_moves->setViewString(MOVES);
   p_moves->setLocation(vt::TOP_LEFT);
   p_moves->setColor(vt::YELLOW);
-  new Rover;
+  Rover* p_rover = new Rover;
 
   game.run();
-  vt::LogManager::getInstance().writeLog("main(): The rover moved %d times.", p_moves->getValue());
+  vt::LogManager::getInstance().writeLog("main(): The rover moved %d times and honked %d times.",
+                                         p_moves->getValue(), p_rover->getHonks());
   game.shutDown();
   return 0;
 }

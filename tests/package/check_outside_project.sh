@@ -3,8 +3,9 @@
 # installed maze's launcher from another folder, copies the installed
 # starter project out, builds it against the install alone and
 # runs it from its build folder without a window and, when DISPLAY is set,
-# in one: a recorded input holds the arrow keys, then presses Q. The rover
-# must have moved, the program ended with status 0, and no file failed to load.
+# in one: a recorded input holds the arrow keys, presses the space bar, then
+# Q. The rover must have moved and honked, the program ended with status 0,
+# and no file (its horn's sound among them) failed to load.
 set -euo pipefail
 build_dir=$1
 work=$(mktemp -d)
@@ -27,7 +28,7 @@ cp -r "$work/prefix/share/vantle/starter" "$work/starter"
 cmake -S "$work/starter" -B "$work/starter/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/starter/build" >/dev/null
 cd "$work/starter/build"
-printf 'vantle-record 1\nseed 1\n20 key 72\n10 key 74\n1 press 16\n' >input.txt
+printf 'vantle-record 1\nseed 1\n20 key 72\n1 press 57\n10 key 74\n1 press 16\n' >input.txt
 modes=("headless:true,")
 [ -n "${DISPLAY:-}" ] && modes+=("")
 for mode in "${modes[@]}"; do
@@ -40,5 +41,5 @@ for mode in "${modes[@]}"; do
     ASAN_OPTIONS=detect_leaks=0 ./starter
   fi
   grep -E 'Cannot|Unable|Error|Warning|not found' vantle.log && exit 1
-  grep -E 'The rover moved [1-9][0-9]* times' vantle.log
+  grep -E 'The rover moved [1-9][0-9]* times and honked 1 times' vantle.log
 done

@@ -117,6 +117,16 @@ Mixer collectCoinSound() {
   return mixer;
 }
 
+Mixer hornSound() {
+  Mixer mixer(SOUND_RATE, static_cast<std::size_t>(0.2 * SOUND_RATE));
+  Instrument horn(Waveform::SQUARE, Envelope(0.003, 0.04, 0.5, 0.04), 0.5f);
+  horn.setPulseWidth(0.25);
+  horn.play(mixer, 0.0, Instrument::hertz(67), 0.06);
+  horn.play(mixer, 0.08, Instrument::hertz(74), 0.07);
+  mixer.normalize(0.6f);
+  return mixer;
+}
+
 // The music's rhythm section, kept for the whole piece: the noise voices
 // run on from one bar to the next.
 struct Rhythm {

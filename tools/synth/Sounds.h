@@ -1,5 +1,5 @@
-// The game's sound effects and its music, composed from the synthesiser's
-// voices. Nothing is random or time-based, so every build writes the same files.
+// The game's sound effects and its music, and the starter project's one
+// sound, composed from the synthesiser's voices. Nothing is random or time-based, so every build writes the same files.
 #pragma once
 
 #include "synth/Mixer.h"
@@ -15,6 +15,9 @@ Mixer closeDoorSound();
 
 /// A key picked up: a bright two-note chime, about 0.3 s.
 Mixer collectCoinSound();
+
+/// The starter project's horn: a short rising two-tone beep, 0.2 s.
+Mixer hornSound();
 
 /// The background music: 16 bars in A minor at 126 beats a minute (about
 /// 30 s), silent at both ends so that it loops without a seam.

@@ -1,5 +1,6 @@
-// Writes the maze game's sound files into the folder named by the only
-// argument. Run by the build; the folder must exist.
+// Writes the maze game's sound files and the starter project's horn into
+// the folder named by the only argument. Run by the build; the folder must
+// exist.
 #include <cstdio>
 #include <string>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
       {"close_door_1.wav", synth::closeDoorSound},
       {"collect_coin.wav", synth::collectCoinSound},
       {"enter_the_maze.wav", synth::enterTheMazeMusic},
+      {"horn.wav", synth::hornSound},
   };
   std::string folder = argv[1];
   for (const Output& output : outputs) {
