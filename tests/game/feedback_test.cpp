@@ -124,18 +124,26 @@ TEST_F(FeedbackTest, WordsToThePlayerStandBelowTheMazeSideBySide) {
     std::map<float, std::string> said;  // by column
     for (vt::Object* p_o : ofType("Message")) {
       EXPECT_EQ(p_o->getPosition().getY(), VIEW_TOP + VIEW_VERTICAL);
+      EXPECT_FALSE(static_cast<Message*>(p_o)->getBorder());  // a frame would reach the maze
       said[p_o->getPosition().getX()] = static_cast<Message*>(p_o)->getViewString();
     }
     std::vector<std::string> texts;
-    int end = 0;  // the column after the last text, and a blank
+    int first = -1, end = 0;  // the first text's column, and the column after the last and a blank
     for (const auto& [x, text] : said) {
       int start = static_cast<int>(x) - static_cast<int>(text.size() / 2);
       EXPECT_GE(start, end) << text;
+      if (first < 0) first = start;
       end = start + static_cast<int>(text.size()) + 1;
       texts.push_back(text);
     }
+    // Centred under the view's 75 columns from column 2, inside the window.
+    EXPECT_LE(std::abs((first - 2) - (77 - (end - 1))), 1);
     EXPECT_LE(end, 81);
     EXPECT_EQ(texts, row.said);
+    // Blanks under the words hide the maze's pieces drawn past the view.
+    std::vector<vt::Object*> covers = ofType("MessageRow");
+    ASSERT_EQ(covers.size(), 1u);
+    EXPECT_LT(covers[0]->getAltitude(), vt::MAX_ALTITUDE);
   }
 }
 
