@@ -1,8 +1,8 @@
 // The engine's side of the console comparison: a window of COLUMNS x ROWS
 // cells of 8 x 16 pixels, vertical sync off, and per frame every cell given
 // its character and colour with drawCh, then the frame shown with
-// swapBuffers. Runs from the working folder it is given, where it writes its
-// log.
+// swapBuffers. Its log, console-engine.log, goes in the working folder.
+#include <cstdint>
 #include <cstdio>
 
 #include "ConsoleRun.h"
