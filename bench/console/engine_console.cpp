@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include <SFML/Graphics/RenderWindow.hpp>
+
 #include "ConsoleRun.h"
 #include "vantle.h"
 

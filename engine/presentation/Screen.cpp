@@ -1,6 +1,7 @@
 #include "presentation/Screen.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace vt {
 
@@ -8,7 +9,8 @@ namespace {
 const Screen::Cell BLANK = {' ', static_cast<std::int8_t>(COLOR_DEFAULT), false, 0};
 }  // namespace
 
-Screen::Screen(int new_width, int new_height) : width(0), height(0), off_grid(0) {
+Screen::Screen(int new_width, int new_height)
+    : width(0), height(0), off_grid(0), seen_made(false) {
   resize(new_width, new_height);
 }
 
@@ -25,6 +27,7 @@ void Screen::clear() {
   chars.clear();
   shapes.clear();
   off_grid = 0;
+  seen_made = false;
 }
 
 long Screen::cellIndex(float x, float y) const {
@@ -45,6 +48,23 @@ void Screen::putChar(float x, float y, char ch, Color color) {
   else
     off_grid++;
   chars.push_back({x, y, ch, color});
+  seen_made = false;
+}
+
+const std::vector<Screen::Cell>& Screen::read() const {
+  if (off_grid == 0) return cells;
+  if (seen_made) return seen;
+  seen = cells;
+  for (std::uint32_t i = 0; i < chars.size(); i++) {
+    const ScreenChar& c = chars[i];
+    if (cellIndex(c.x, c.y) >= 0 || !(std::fabs(c.x) < 1e9f && std::fabs(c.y) < 1e9f)) continue;
+    long column = std::lround(c.x), row = std::lround(c.y);
+    if (column < 0 || row < 0 || column >= width || row >= height) continue;
+    Cell& cell = seen[static_cast<std::size_t>(row * width + column)];
+    if (!cell.drawn || cell.order < i) cell = {c.ch, static_cast<std::int8_t>(c.color), true, i};
+  }
+  seen_made = true;
+  return seen;
 }
 
 void Screen::putShape(ScreenShape shape) {
@@ -59,7 +79,7 @@ int Screen::getHeight() const { return height; }
 std::string Screen::getRow(int y) const {
   if (y < 0 || y >= height) return "";
   std::string row(static_cast<std::size_t>(width), ' ');
-  const Cell* p_cell = &cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)];
+  const Cell* p_cell = &read()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width)];
   for (std::size_t x = 0; x < row.size(); x++)
     if (p_cell[x].drawn) row[x] = p_cell[x].ch;
   return row;
@@ -73,8 +93,8 @@ std::string Screen::getText() const {
 
 Screen::Cell Screen::getCell(int x, int y) const {
   if (x < 0 || y < 0 || x >= width || y >= height) return BLANK;
-  return cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-               static_cast<std::size_t>(x)];
+  return read()[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                static_cast<std::size_t>(x)];
 }
 
 std::vector<ScreenChar> Screen::getOffGrid() const {
@@ -91,6 +111,6 @@ const std::vector<ScreenShape>& Screen::getShapes() const { return shapes; }
 
 const std::vector<ScreenChar>& Screen::getChars() const { return chars; }
 
-const std::vector<Screen::Cell>& Screen::getCells() const { return cells; }
+const std::vector<Screen::Cell>& Screen::getGridCells() const { return cells; }
 
 }  // namespace vt

@@ -2,7 +2,8 @@
 // in cells, each holding the character last drawn in it and its colour; the
 // characters drawn at positions that are not whole cells of the grid, at
 // their exact place; the shapes; and the order in which all of them were
-// drawn, which the outputs keep where drawings overlap. The graphics
+// drawn, which the outputs keep where drawings overlap. Read as text, a
+// character between cells shows in the cell nearest its place. The graphics
 // manager fills one while a frame is drawn and keeps the last one shown, so
 // that tests and tools read the picture as text; each output (the window,
 // the terminal, the browser) presents it in its own way.
@@ -69,13 +70,15 @@ class Screen {
   int getHeight() const;
 
   /// Row y as text, a blank for each cell nothing was drawn in; empty for a
-  /// row outside the grid.
+  /// row outside the grid. Characters between cells are read in the cell
+  /// nearest their place, where the last character drawn shows.
   std::string getRow(int y) const;
 
   /// Every row, each ended by a line feed.
   std::string getText() const;
 
-  /// The cell at column x, row y; a blank, undrawn cell outside the grid.
+  /// The cell at column x, row y as read; a blank, undrawn cell outside the
+  /// grid.
   Cell getCell(int x, int y) const;
 
   /// The characters drawn at positions that are not whole cells of the
@@ -90,8 +93,8 @@ class Screen {
   /// Every character drawn, in order, on the grid or off it.
   const std::vector<ScreenChar>& getChars() const;
 
-  /// The grid's cells, row after row.
-  const std::vector<Cell>& getCells() const;
+  /// The grid's cells, row after row, as drawn on whole cells only.
+  const std::vector<Cell>& getGridCells() const;
 
   /// The grid cell a character drawn at view position (x, y) takes, or -1
   /// when it is not a whole cell of the grid.
@@ -104,6 +107,11 @@ class Screen {
   std::vector<ScreenChar> chars;
   std::vector<ScreenShape> shapes;
   std::size_t off_grid;
+  /// The cells as read: the grid with the characters between cells in their
+  /// nearest cells; made when first read.
+  const std::vector<Cell>& read() const;
+  mutable std::vector<Cell> seen;
+  mutable bool seen_made;
 };
 
 }  // namespace vt

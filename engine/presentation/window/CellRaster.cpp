@@ -228,7 +228,7 @@ void CellRaster::composeAll(const Screen& frame) {
     std::fill(pixels + static_cast<std::ptrdiff_t>(y) * stride,
               pixels + static_cast<std::ptrdiff_t>(y) * stride + all.right, background);
   const std::vector<ScreenChar>& chars = frame.getChars();
-  const std::vector<Screen::Cell>& cells = frame.getCells();
+  const std::vector<Screen::Cell>& cells = frame.getGridCells();
   float width = static_cast<float>(cell_width), height = static_cast<float>(cell_height);
   if (frame.getOffGridCount() == 0) {
     for (std::size_t i = 0; i < chars.size(); i++) {
@@ -282,7 +282,7 @@ void CellRaster::compose(const PixelRect& rect, const std::vector<Shown>& now,
 }
 
 std::vector<CellRaster::Shown> CellRaster::shownOf(const Screen& frame) const {
-  const std::vector<Screen::Cell>& cells = frame.getCells();
+  const std::vector<Screen::Cell>& cells = frame.getGridCells();
   std::vector<Shown> now(cells.size());
   for (std::size_t i = 0; i < cells.size(); i++) {
     const Screen::Cell& cell = cells[i];
@@ -348,7 +348,7 @@ bool CellRaster::show(const Screen& frame, sf::RenderWindow& window, CellBatch& 
     }
     all = changed * 4 > now.size();
     if (!all)
-      for (const PixelRect& rect : rects) compose(rect, now, frame.getCells());
+      for (const PixelRect& rect : rects) compose(rect, now, frame.getGridCells());
   }
   if (all) {
     composeAll(frame);
