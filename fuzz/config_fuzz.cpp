@@ -147,18 +147,18 @@ void checkSettings(const std::string& text) {
   FUZZ_CHECK(config.getWindowStyle() ==
              (v == "fullscreen" ? vt::WINDOW_STYLE_FULLSCREEN : vt::WINDOW_STYLE_DEFAULT));
   // Text past its cap, and a flag other than true or false, keep the default.
-  auto text = [&items](const char* key, const std::string& fallback, std::size_t most) {
+  auto capped = [&items](const char* key, const std::string& fallback, std::size_t most) {
     std::string value = firstValue(items, key);
     return value.empty() || value.size() > most ? fallback : value;
   };
   auto flag = [&items](const char* key) {
     return firstValue(items, key) == "true";  // the default, false, otherwise
   };
-  FUZZ_CHECK_EQ(config.getWindowTitle(), text("window_title", "Vantle", vt::MAX_TITLE_BYTES));
+  FUZZ_CHECK_EQ(config.getWindowTitle(), capped("window_title", "Vantle", vt::MAX_TITLE_BYTES));
   FUZZ_CHECK(config.getShowMouse() == flag("show_mouse"));
   FUZZ_CHECK(config.getHeadless() == flag("headless"));
-  FUZZ_CHECK_EQ(config.getFontFile(), text("font_file", "vt-font.ttf", vt::MAX_FILE_NAME_BYTES));
-  FUZZ_CHECK_EQ(config.getLogFile(), text("logfile", "vantle.log", vt::MAX_FILE_NAME_BYTES));
+  FUZZ_CHECK_EQ(config.getFontFile(), capped("font_file", "vt-font.ttf", vt::MAX_FILE_NAME_BYTES));
+  FUZZ_CHECK_EQ(config.getLogFile(), capped("logfile", "vantle.log", vt::MAX_FILE_NAME_BYTES));
   FUZZ_CHECK(config.getRandomSeed() == limited("random_seed", 0, INT_MIN, INT_MAX));
 }
 
