@@ -34,8 +34,10 @@ test: deps
 	$(MAKE) fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --seeds-only
 
-# The benchmarks, Release, the windowed ones under a private Xvfb.
-bench: deps
+# The benchmarks, Release, the windowed ones under a private Xvfb, and the
+# engine beside libtcod, whose package only the benchmarks install.
+bench:
+	@bash scripts/install-deps.sh bench
 	bash scripts/run-bench.sh
 
 # The fuzzers need clang and a build folder of their own.

@@ -58,22 +58,44 @@ std::string firstValue(const Items& items, const std::string& key) {
   return "";
 }
 
-int number(const std::string& value) {
-  return static_cast<int>(
-      std::clamp<long>(std::strtol(value.c_str(), nullptr, 10), INT_MIN, INT_MAX));
+// Whether value is, whole, a decimal integer from low to high, and which.
+bool whole(const std::string& value, long long low, long long high, int& number) {
+  std::size_t i = !value.empty() && (value[0] == '-' || value[0] == '+') ? 1 : 0;
+  if (i == value.size()) return false;
+  long long magnitude = 0;
+  for (; i < value.size(); i++) {
+    if (!std::isdigit(static_cast<unsigned char>(value[i]))) return false;
+    magnitude = std::min(magnitude * 10 + (value[i] - '0'), 1LL << 40);
+  }
+  long long read = value[0] == '-' ? -magnitude : magnitude;
+  if (read < low || read > high) return false;
+  number = static_cast<int>(read);
+  return true;
 }
 
-// The file's text as the loader should see it: comment and empty lines
-// dropped, one carriage return cut from each line, the rest joined.
+// The file's text as the loader should see it: nothing from a file past its
+// cap; comment and empty lines dropped, one carriage return cut from each
+// line, the rest joined up to the line where an item past the most begins.
 std::string expectedFileText(const std::string& file) {
+  if (file.size() > vt::MAX_CONFIG_BYTES) return "";
   std::string text, line;
   std::string::size_type start = 0;
+  int items = 0;
+  bool in_item = false;
   while (start < file.size()) {
     std::string::size_type end = std::min(file.find('\n', start), file.size());
     line = file.substr(start, end - start);
     start = end + 1;
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (!line.empty() && line[0] != '#') text += line;
+    if (line.empty() || line[0] == '#') continue;
+    for (char c : line) {
+      if (c == ',')
+        in_item = false;
+      else if (!in_item && !std::isspace(static_cast<unsigned char>(c)))
+        in_item = true, items++;
+    }
+    if (items > vt::MAX_CONFIG_ITEMS) break;
+    text += line;
   }
   return text;
 }
@@ -84,33 +106,34 @@ void checkSettings(const std::string& text) {
   const vt::Config& config = vt::Config::getInstance();
   Items items = expectedItems(text);
   std::string v;
-  // The engine keeps the default of a number past its limit.
-  auto limited = [&items](const char* key, int fallback, int limit) {
-    std::string value = firstValue(items, key);
-    return value.empty() || number(value) > limit ? fallback : number(value);
+  // A value that is not, whole, a number of the key's range keeps the default.
+  auto limited = [&items](const char* key, int fallback, long long low, long long high) {
+    int number = fallback;
+    return whole(firstValue(items, key), low, high, number) ? number : fallback;
   };
-  FUZZ_CHECK(config.getFrameTime() == limited("frame_time", 33, vt::MAX_FRAME_TIME));
-  int horizontal_pixels = limited("window_horizontal_pixels", 1024, vt::MAX_WINDOW_PIXELS);
-  int vertical_pixels = limited("window_vertical_pixels", 768, vt::MAX_WINDOW_PIXELS);
-  int horizontal_chars =
-      (v = firstValue(items, "window_horizontal_chars")).empty() ? 80 : number(v);
-  int vertical_chars = (v = firstValue(items, "window_vertical_chars")).empty() ? 24 : number(v);
+  FUZZ_CHECK(config.getFrameTime() == limited("frame_time", 33, 0, vt::MAX_FRAME_TIME));
+  int horizontal_pixels = limited("window_horizontal_pixels", 1024, 1, vt::MAX_WINDOW_PIXELS);
+  int vertical_pixels = limited("window_vertical_pixels", 768, 1, vt::MAX_WINDOW_PIXELS);
+  int horizontal_chars = limited("window_horizontal_chars", 80, 1, vt::MAX_WINDOW_CHARS);
+  int vertical_chars = limited("window_vertical_chars", 24, 1, vt::MAX_WINDOW_CHARS);
   FUZZ_CHECK(config.getWindowHorizontalPixels() == horizontal_pixels);
   FUZZ_CHECK(config.getWindowVerticalPixels() == vertical_pixels);
   FUZZ_CHECK(config.getWindowHorizontalChars() == horizontal_chars);
   FUZZ_CHECK(config.getWindowVerticalChars() == vertical_chars);
   float font_scale = 2.0f;
   if (!(v = firstValue(items, "font_scale")).empty()) {
-    double read = std::strtod(v.c_str(), nullptr);
-    // A value no float can hold is not taken.
-    if (std::isfinite(read) && std::fabs(read) <= FLT_MAX) font_scale = static_cast<float>(read);
+    char* end = nullptr;
+    double read = std::strtod(v.c_str(), &end);
+    // Only a whole value that a float holds, above 0, is taken.
+    if (*end == '\0' && std::isfinite(read) && std::fabs(read) <= FLT_MAX && read > 0 &&
+        static_cast<float>(read) > 0)
+      font_scale = static_cast<float>(read);
   }
   // Nor a scale that makes glyphs larger than the engine allows.
-  if (horizontal_chars > 0 && vertical_chars > 0 &&
-      font_scale *
-              std::min(static_cast<float>(horizontal_pixels) / static_cast<float>(horizontal_chars),
-                       static_cast<float>(vertical_pixels) / static_cast<float>(vertical_chars)) >
-          vt::MAX_GLYPH_PIXELS)
+  if (font_scale *
+          std::min(static_cast<float>(horizontal_pixels) / static_cast<float>(horizontal_chars),
+                   static_cast<float>(vertical_pixels) / static_cast<float>(vertical_chars)) >
+      vt::MAX_GLYPH_PIXELS)
     font_scale = 2.0f;
   FUZZ_CHECK(config.getFontScale() == font_scale);
   const char* const colors[] = {"black", "red",     "green", "yellow",
@@ -123,16 +146,20 @@ void checkSettings(const std::string& text) {
   v = firstValue(items, "window_style");
   FUZZ_CHECK(config.getWindowStyle() ==
              (v == "fullscreen" ? vt::WINDOW_STYLE_FULLSCREEN : vt::WINDOW_STYLE_DEFAULT));
-  FUZZ_CHECK_EQ(config.getWindowTitle(),
-                (v = firstValue(items, "window_title")).empty() ? std::string("Vantle") : v);
-  FUZZ_CHECK(config.getShowMouse() == (firstValue(items, "show_mouse") == "true"));
-  FUZZ_CHECK(config.getHeadless() == (firstValue(items, "headless") == "true"));
-  FUZZ_CHECK_EQ(config.getFontFile(),
-                (v = firstValue(items, "font_file")).empty() ? std::string("vt-font.ttf") : v);
-  FUZZ_CHECK_EQ(config.getLogFile(),
-                (v = firstValue(items, "logfile")).empty() ? std::string("vantle.log") : v);
-  FUZZ_CHECK(config.getRandomSeed() ==
-             ((v = firstValue(items, "random_seed")).empty() ? 0 : number(v)));
+  // Text past its cap, and a flag other than true or false, keep the default.
+  auto capped = [&items](const char* key, const std::string& fallback, std::size_t most) {
+    std::string value = firstValue(items, key);
+    return value.empty() || value.size() > most ? fallback : value;
+  };
+  auto flag = [&items](const char* key) {
+    return firstValue(items, key) == "true";  // the default, false, otherwise
+  };
+  FUZZ_CHECK_EQ(config.getWindowTitle(), capped("window_title", "Vantle", vt::MAX_TITLE_BYTES));
+  FUZZ_CHECK(config.getShowMouse() == flag("show_mouse"));
+  FUZZ_CHECK(config.getHeadless() == flag("headless"));
+  FUZZ_CHECK_EQ(config.getFontFile(), capped("font_file", "vt-font.ttf", vt::MAX_FILE_NAME_BYTES));
+  FUZZ_CHECK_EQ(config.getLogFile(), capped("logfile", "vantle.log", vt::MAX_FILE_NAME_BYTES));
+  FUZZ_CHECK(config.getRandomSeed() == limited("random_seed", 0, INT_MIN, INT_MAX));
 }
 
 bool cleanName(const std::string& name) {

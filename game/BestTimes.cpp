@@ -8,6 +8,7 @@
 
 #include "core/Config.h"
 #include "core/LogManager.h"
+#include "core/Platform.h"
 
 namespace {
 
@@ -106,15 +107,8 @@ void BestTimes::save() {
 }
 
 std::string bestTimesFile() {
-  const char* data = std::getenv("XDG_DATA_HOME");
-  std::string folder;
-  if (data && *data == '/')  // a relative one is ignored, as the XDG rules say
-    folder = data;
-  else if (const char* home = std::getenv("HOME"); home && *home)
-    folder = std::string(home) + "/.local/share";
-  else
-    return "";
-  return folder + "/vantle-maze/best-times.txt";
+  std::string folder = vt::getUserFolder("XDG_DATA_HOME", ".local/share");
+  return folder.empty() ? "" : folder + "/vantle-maze/best-times.txt";
 }
 
 BestTimes& bestTimes() {

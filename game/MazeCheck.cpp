@@ -72,8 +72,12 @@ int checkMazeFile(const std::string& file) {
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
   vt::WorldManager& world = vt::WorldManager::getInstance();
-  bool ready =
-      log.startUp() == 0 && resources.startUp() == 0 && world.startUp() == 0 && loadGameSprites();
+  // The log's own lines above tell why it could not be opened.
+  if (log.startUp() != 0) {
+    std::fprintf(stderr, "maze: cannot check '%s' without a log\n", file.c_str());
+    return 1;
+  }
+  bool ready = resources.startUp() == 0 && world.startUp() == 0 && loadGameSprites();
   MazeVerdict verdict{false, ""};
   if (ready) {
     setWorldSize();

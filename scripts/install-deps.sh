@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the game.
-# Only packages that are missing are installed; run as root or with sudo.
+# Installs the Debian 12 packages needed to build, run and test the game;
+# with "bench", also those of the benchmarks' peer (libtcod, which the
+# console comparison draws beside the engine). Only packages that are
+# missing are installed; run as root or with sudo.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,9 @@ packages=(
   fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )
+if [ "${1:-}" = bench ]; then
+  packages+=(libtcod-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

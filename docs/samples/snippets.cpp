@@ -39,3 +39,10 @@ void clickAndRunOneFrame() {
 
   vt::GameManager::getInstance().runFrame();
 }
+
+bool heroShownAt(int column, int row) {
+  const vt::Screen& screen = vt::GraphicsManager::getInstance().getScreen();
+  std::string text = screen.getRow(row);  // a blank for each cell left empty
+  vt::Screen::Cell cell = screen.getCell(column, row);
+  return text.find("Level 1") != std::string::npos && cell.ch == '@' && cell.color == vt::CYAN;
+}

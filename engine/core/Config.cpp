@@ -1,9 +1,12 @@
 #include "core/Config.h"
 
 #include <algorithm>
+#include <cctype>
+#include <climits>
 #include <filesystem>
-#include <fstream>
+#include <sstream>
 
+#include "core/FileAccess.h"
 #include "core/LogManager.h"
 #include "core/TextValue.h"
 
@@ -36,6 +39,7 @@ void Config::reset() {
   replay_file.clear();
   master_volume = MAX_VOLUME;
   config_text.clear();
+  warnings.clear();
 }
 
 int Config::getFrameTime() const { return frame_time; }
@@ -76,138 +80,195 @@ int Config::getMasterVolume() const { return master_volume; }
 void Config::setMasterVolume(int volume) { master_volume = volume; }
 std::string Config::getConfigText() const { return config_text; }
 void Config::setConfigText(std::string text) { config_text = std::move(text); }
+std::vector<std::string> Config::getWarnings() const { return warnings; }
+void Config::addWarning(std::string warning) { warnings.push_back(std::move(warning)); }
+void Config::clearWarnings() { warnings.clear(); }
+
+namespace {
+
+// Says a warning now (on standard error before the log opens) and keeps it
+// for the log.
+void warn(const std::string& warning) {
+  LogManager::getInstance().writeLog("%s", warning.c_str());
+  Config::getInstance().addWarning(warning);
+}
+
+}  // namespace
 
 std::string readConfig() {
   LogManager& log = LogManager::getInstance();
+  Config::getInstance().clearWarnings();
   std::error_code ignored;
-  // The file is optional; one that is there but cannot be read (a
-  // directory opens, then reads nothing) is worth saying so.
+  // The file is optional; one that is there but cannot be read is worth
+  // saying so.
   if (!std::filesystem::exists(CONFIG_FILENAME, ignored)) {
     log.writeLog(1, "readConfig(): Cannot open Vantle configuration file '%s'.",
                  CONFIG_FILENAME.c_str());
     return "";
   }
-  std::ifstream file;
-  if (std::filesystem::is_regular_file(CONFIG_FILENAME, ignored))
-    file.open(CONFIG_FILENAME, std::ios::binary);
-  if (!file.is_open()) {
-    log.writeLog(
-        "readConfig(): Warning! Cannot read Vantle configuration file '%s'.  Using defaults.",
-        CONFIG_FILENAME.c_str());
+  std::string content;
+  std::string reason = readFile(CONFIG_FILENAME, MAX_CONFIG_BYTES, content);
+  if (!reason.empty()) {
+    warn("readConfig(): Warning! Cannot read Vantle configuration file '" + CONFIG_FILENAME +
+         "': " + reason + ".  Using defaults.");
     return "";
   }
+  std::istringstream file(content);
   std::string text, line;
+  int items = 0, line_number = 0;
+  bool in_item = false;  // lines join without a separator, so items may span them
   while (std::getline(file, line)) {
+    line_number++;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
+    for (char c : line) {
+      if (c == ',') {
+        in_item = false;
+      } else if (!in_item && !std::isspace(static_cast<unsigned char>(c))) {
+        in_item = true;
+        if (++items > MAX_CONFIG_ITEMS) break;
+      }
+    }
+    if (items > MAX_CONFIG_ITEMS) {
+      warn("readConfig(): Warning! Vantle configuration file '" + CONFIG_FILENAME +
+           "' holds more than " + std::to_string(MAX_CONFIG_ITEMS) + " items.  Line " +
+           std::to_string(line_number) + " and those after it are ignored.");
+      break;
+    }
     text += line;
   }
   // The items are read as a C string would be: a zero byte ends them.
   if (text.find('\0') != std::string::npos)
-    log.writeLog(
-        "readConfig(): Warning! Vantle configuration file '%s' holds a zero byte.  What follows "
-        "it is ignored.",
-        CONFIG_FILENAME.c_str());
+    warn("readConfig(): Warning! Vantle configuration file '" + CONFIG_FILENAME +
+         "' holds a zero byte.  What follows it is ignored.");
   return text;
 }
 
 namespace {
 
-// One configuration key: how its value is applied to the settings, with the
-// message for a value it refuses.
+// One configuration key: how its value is applied to the settings, and the
+// setting's name for a refusal.
 struct ConfigKey {
   const char* key;
-  void (*apply)(Config& config, const std::string& value);
+  const char* what;
+  /// Applies value: empty when taken, else what the key takes.
+  std::string (*apply)(Config& config, const std::string& value);
 };
 
-void refuse(const char* what, const std::string& value) {
-  LogManager::getInstance().writeLog("loadConfig(): Unsupported %s '%s'", what, value.c_str());
+void refuse(const char* key, const char* what, const std::string& value, const std::string& takes) {
+  // A value too long for the key is shown cut.
+  const std::size_t shown = 64;
+  std::string text = value.size() > shown ? value.substr(0, shown) + "..." : value;
+  warn(std::string("loadConfig(): Unsupported ") + what + " '" + text + "'; " + key + " takes " +
+       takes + ".");
 }
 
-// An integer setting up to limit is taken, a larger one refused.
-void setAtMost(Config& c, const std::string& v, int limit, const char* what,
-               void (Config::*set)(int)) {
-  if (readInt(v) > limit)
-    refuse(what, v);
-  else
-    (c.*set)(readInt(v));
+std::string takeInt(Config& c, const std::string& v, int low, int high, void (Config::*set)(int)) {
+  int number;
+  if (readWholeInt(v, number) && number >= low && number <= high) {
+    (c.*set)(number);
+    return "";
+  }
+  return "a whole number from " + std::to_string(low) + " to " + std::to_string(high);
 }
+
+std::string takeText(Config& c, const std::string& v, std::size_t most,
+                     void (Config::*set)(std::string)) {
+  if (v.size() > most) return "at most " + std::to_string(most) + " bytes";
+  (c.*set)(v);
+  return "";
+}
+
+std::string takeBool(Config& c, const std::string& v, void (Config::*set)(bool)) {
+  if (v != "true" && v != "false") return "true or false";
+  (c.*set)(v == "true");
+  return "";
+}
+
+const char* const FONT_SCALE_TAKES = "a number above 0";
 
 // In the order the keys are looked up.
 const ConfigKey CONFIG_KEYS[] = {
     // A longer frame would hold the program asleep past any signal or key.
-    {"frame_time",
+    {"frame_time", "frame time",
      [](Config& c, const std::string& v) {
-       setAtMost(c, v, MAX_FRAME_TIME, "frame time", &Config::setFrameTime);
+       return takeInt(c, v, 0, MAX_FRAME_TIME, &Config::setFrameTime);
      }},
-    {"font_scale",
-     [](Config& c, const std::string& v) {
-       // An infinite or NaN scale would give no glyphs.
+    {"font_scale", "font scale",
+     [](Config& c, const std::string& v) -> std::string {
        float scale;
-       if (readFloat(v, scale))
-         c.setFontScale(scale);
-       else
-         refuse("font scale", v);
+       if (!readWholeFloat(v, scale) || scale <= 0) return FONT_SCALE_TAKES;
+       c.setFontScale(scale);
+       return "";
      }},
-    {"window_horizontal_pixels",
+    {"window_horizontal_pixels", "window horizontal pixels",
      [](Config& c, const std::string& v) {
-       setAtMost(c, v, MAX_WINDOW_PIXELS, "window horizontal pixels",
-                 &Config::setWindowHorizontalPixels);
+       return takeInt(c, v, 1, MAX_WINDOW_PIXELS, &Config::setWindowHorizontalPixels);
      }},
-    {"window_vertical_pixels",
+    {"window_vertical_pixels", "window vertical pixels",
      [](Config& c, const std::string& v) {
-       setAtMost(c, v, MAX_WINDOW_PIXELS, "window vertical pixels",
-                 &Config::setWindowVerticalPixels);
+       return takeInt(c, v, 1, MAX_WINDOW_PIXELS, &Config::setWindowVerticalPixels);
      }},
-    {"window_horizontal_chars",
-     [](Config& c, const std::string& v) { c.setWindowHorizontalChars(readInt(v)); }},
-    {"window_vertical_chars",
-     [](Config& c, const std::string& v) { c.setWindowVerticalChars(readInt(v)); }},
-    {"window_background_color",
+    {"window_horizontal_chars", "window horizontal characters",
      [](Config& c, const std::string& v) {
+       return takeInt(c, v, 1, MAX_WINDOW_CHARS, &Config::setWindowHorizontalChars);
+     }},
+    {"window_vertical_chars", "window vertical characters",
+     [](Config& c, const std::string& v) {
+       return takeInt(c, v, 1, MAX_WINDOW_CHARS, &Config::setWindowVerticalChars);
+     }},
+    {"window_background_color", "window color",
+     [](Config& c, const std::string& v) -> std::string {
        Color color;
-       if (readColorName(v, color))
-         c.setWindowBackgroundColor(color);
-       else
-         refuse("window color", v);
+       if (!readColorName(v, color))
+         return "black, red, green, yellow, blue, magenta, cyan or white";
+       c.setWindowBackgroundColor(color);
+       return "";
      }},
-    {"window_style",
-     [](Config& c, const std::string& v) {
-       if (v == "fullscreen")
-         c.setWindowStyle(WINDOW_STYLE_FULLSCREEN);
-       else if (v == "default")
-         c.setWindowStyle(WINDOW_STYLE_DEFAULT);
-       else
-         refuse("window style", v);
+    {"window_style", "window style",
+     [](Config& c, const std::string& v) -> std::string {
+       if (v != "fullscreen" && v != "default") return "default or fullscreen";
+       c.setWindowStyle(v == "fullscreen" ? WINDOW_STYLE_FULLSCREEN : WINDOW_STYLE_DEFAULT);
+       return "";
      }},
-    {"window_title", [](Config& c, const std::string& v) { c.setWindowTitle(v); }},
-    {"show_mouse", [](Config& c, const std::string& v) { c.setShowMouse(v == "true"); }},
-    {"headless", [](Config& c, const std::string& v) { c.setHeadless(v == "true"); }},
-    {"font_file", [](Config& c, const std::string& v) { c.setFontFile(v); }},
-    {"logfile", [](Config& c, const std::string& v) { c.setLogFile(v); }},
-    {"random_seed", [](Config& c, const std::string& v) { c.setRandomSeed(readInt(v)); }},
-    {"log_size_limit",
+    {"window_title", "window title",
      [](Config& c, const std::string& v) {
-       if (readInt(v) <= 0)
-         refuse("log size limit", v);
-       else
-         c.setLogSizeLimit(readInt(v));
+       return takeText(c, v, MAX_TITLE_BYTES, &Config::setWindowTitle);
      }},
-    {"master_volume",
+    {"show_mouse", "show mouse",
+     [](Config& c, const std::string& v) { return takeBool(c, v, &Config::setShowMouse); }},
+    {"headless", "headless",
+     [](Config& c, const std::string& v) { return takeBool(c, v, &Config::setHeadless); }},
+    {"font_file", "font file",
      [](Config& c, const std::string& v) {
-       if (readInt(v) < 0)
-         refuse("master volume", v);
-       else
-         setAtMost(c, v, MAX_VOLUME, "master volume", &Config::setMasterVolume);
+       return takeText(c, v, MAX_FILE_NAME_BYTES, &Config::setFontFile);
+     }},
+    {"logfile", "log file",
+     [](Config& c, const std::string& v) {
+       return takeText(c, v, MAX_FILE_NAME_BYTES, &Config::setLogFile);
+     }},
+    {"random_seed", "random seed",
+     [](Config& c, const std::string& v) {
+       return takeInt(c, v, INT_MIN, INT_MAX, &Config::setRandomSeed);
+     }},
+    {"log_size_limit", "log size limit",
+     [](Config& c, const std::string& v) {
+       return takeInt(c, v, 1, INT_MAX, &Config::setLogSizeLimit);
+     }},
+    {"master_volume", "master volume",
+     [](Config& c, const std::string& v) {
+       return takeInt(c, v, 0, MAX_VOLUME, &Config::setMasterVolume);
      }},
     // A file named on the command line wins.
-    {"record_file",
-     [](Config& c, const std::string& v) {
-       if (c.getRecordFile().empty()) c.setRecordFile(v);
+    {"record_file", "record file",
+     [](Config& c, const std::string& v) -> std::string {
+       if (!c.getRecordFile().empty()) return "";
+       return takeText(c, v, MAX_FILE_NAME_BYTES, &Config::setRecordFile);
      }},
-    {"replay_file",
-     [](Config& c, const std::string& v) {
-       if (c.getReplayFile().empty()) c.setReplayFile(v);
+    {"replay_file", "replay file",
+     [](Config& c, const std::string& v) -> std::string {
+       if (!c.getReplayFile().empty()) return "";
+       return takeText(c, v, MAX_FILE_NAME_BYTES, &Config::setReplayFile);
      }},
 };
 
@@ -234,13 +295,18 @@ void loadConfig(std::string text) {
   for (const ConfigKey& entry : CONFIG_KEYS) {
     std::string value = readItem(entry.key);
     if (value.empty()) continue;
-    entry.apply(config, value);
-    if (std::string(entry.key) == "font_scale") scale_text = value;
+    std::string takes = entry.apply(config, value);
+    if (!takes.empty())
+      refuse(entry.key, entry.what, value, takes);
+    else if (std::string(entry.key) == "font_scale")
+      scale_text = value;
   }
   // The scale is judged once the window's sizes are known too.
   if (!scale_text.empty() && glyphPixels(config) > MAX_GLYPH_PIXELS) {
     config.setFontScale(previous_scale);
-    refuse("font scale", scale_text);
+    refuse("font_scale", "font scale", scale_text,
+           std::string(FONT_SCALE_TAKES) + " giving glyphs of at most " +
+               numberText(MAX_GLYPH_PIXELS) + " pixels");
   }
 }
 

@@ -2,7 +2,9 @@
 // "vt-config.txt" at start-up.
 #pragma once
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 #include "presentation/Color.h"
 
@@ -17,6 +19,18 @@ const std::string CONFIG_FILENAME = "vt-config.txt";
 const int MAX_FRAME_TIME = 10000;
 const int MAX_WINDOW_PIXELS = 16384;
 const float MAX_GLYPH_PIXELS = 512;
+
+/// The most cells a window side may be divided into, and the longest title
+/// and file name a configuration may give: a window system refuses longer
+/// ones by ending the program.
+const int MAX_WINDOW_CHARS = 1024;
+const std::size_t MAX_TITLE_BYTES = 256;
+const std::size_t MAX_FILE_NAME_BYTES = 4096;
+
+/// The configuration file's largest size and most items: it has a few
+/// dozen keys at most.
+const std::size_t MAX_CONFIG_BYTES = 64 * 1024;
+const int MAX_CONFIG_ITEMS = 256;
 
 /// Default for the log's size before it is moved aside: 64 MiB.
 const int LOG_SIZE_LIMIT_DEFAULT = 64 << 20;
@@ -77,6 +91,11 @@ class Config {
   void setMasterVolume(int volume);
   std::string getConfigText() const;
   void setConfigText(std::string text);
+  /// The warnings reading and loading the configuration gave, said on
+  /// standard error before the log opens, for the log to hold too.
+  std::vector<std::string> getWarnings() const;
+  void addWarning(std::string warning);
+  void clearWarnings();
 
   /// Puts every setting back to its built-in default.
   void reset();
@@ -103,13 +122,17 @@ class Config {
   std::string replay_file;
   int master_volume;
   std::string config_text;
+  std::vector<std::string> warnings;
 };
 
-/// The configuration file's comment-free lines joined into one text;
-/// empty when the file is missing or cannot be read (a warning then).
+/// The configuration file's comment-free lines joined into one text, up to
+/// the most items taken; empty when the file is missing, or cannot be read
+/// or is too large (a warning then).
 std::string readConfig();
 
-/// Stores the text and applies every key found in it to Config.
+/// Stores the text and applies every key found in it to Config; a value
+/// not of its key's type and range is refused with a warning naming the
+/// key, and the setting kept.
 void loadConfig(std::string text);
 
 /// Takes a program's "--record FILE" or "--replay FILE" option into the

@@ -153,6 +153,10 @@ ReplacingFile::~ReplacingFile() { discard(); }
 std::string ReplacingFile::open(const std::string& new_path) {
   discard();
   path = new_path;
+  // Only a regular file (or none) is replaced: never a device such as
+  // /dev/null, a pipe or a folder, which a rename would take the place of.
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return "not a regular file";
   // mkstemp makes the file new with O_EXCL: a link planted under any name
   // is never followed, and a stale file left by a kill is never in the way.
   std::vector<char> name(path.begin(), path.end());

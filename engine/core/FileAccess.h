@@ -53,7 +53,8 @@ class ReplacingFile {
   ReplacingFile& operator=(const ReplacingFile&) = delete;
 
   /// Makes the temporary file in path's folder. Empty on success, else the
-  /// reason.
+  /// reason; "not a regular file" when path is something else (a device, a
+  /// pipe, a folder).
   std::string open(const std::string& path);
 
   /// Where the new content goes.

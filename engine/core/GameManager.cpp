@@ -19,7 +19,7 @@
 
 namespace vt {
 
-GameManager::GameManager() : game_over(false), frame_time(33), step_count(0) {
+GameManager::GameManager() : game_over(false), stop_said(false), frame_time(33), step_count(0) {
   setType("GameManager");
 }
 
@@ -36,6 +36,9 @@ int GameManager::startUp() {
   log.writeLog("****************************************************");
   log.writeLog("** Vantle version %.1f **", static_cast<double>(VANTLE_VERSION));
   log.writeLog(1, "Log Manager started.");
+  // Said on standard error before the log opened; the log keeps them too.
+  for (const std::string& warning : Config::getInstance().getWarnings())
+    log.writeLog("%s", warning.c_str());
   logConfig();
 
   const Config& config = Config::getInstance();
@@ -148,10 +151,12 @@ bool GameManager::stopSignalled() {
   if (signal == 0 && !replay_ended) return false;
   // Once noted, every later loop of the program ends at once too.
   LogManager& log = LogManager::getInstance();
-  if (!game_over && signal != 0)
+  // Said once, though the splash's loop and the game's both end on it.
+  if (!stop_said && signal != 0)
     log.writeLog("GameManager::run(): Signal %d received. Setting game over.", signal);
-  else if (!game_over)
+  else if (!stop_said)
     log.writeLog("GameManager::run(): The replayed input has ended. Setting game over.");
+  stop_said = true;
   game_over = true;
   return true;
 }

@@ -56,12 +56,13 @@ class GameManager : public Manager {
   /// The frame's work, without counting it.
   void doFrame();
   /// Whether a stop signal arrived or a replay has run out; either sets game
-  /// over, saying so once.
+  /// over, saying so once in the program's run.
   bool stopSignalled();
   /// Sets the frame count, which the log writes on each line.
   void setStepCount(int new_step_count);
 
   bool game_over;
+  bool stop_said;  // the stop signal or the replay's end has been logged
   std::string start_error;
   int frame_time;
   int step_count;

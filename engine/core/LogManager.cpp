@@ -25,11 +25,12 @@ int LogManager::startUp() {
   std::string name = Config::getInstance().getLogFile();
   if (!file.open(name)) {
     writeLog("LogManager::startup(): Warning! Unable to open file '%s'.\n", name.c_str());
+    writeLog("LogManager::startup(): %s.", file.getFailure().c_str());
     return -1;
   }
-  if (file.getName() != name)
-    fprintf(stderr, "LogManager::startup(): '%s' is held by another program; logging to '%s'.\n",
-            name.c_str(), file.getName().c_str());
+  if (!file.getDetour().empty())
+    fprintf(stderr, "LogManager::startup(): %s; logging to '%s'.\n", file.getDetour().c_str(),
+            file.getName().c_str());
   Manager::startUp();
   writeLog(1, "LogManager::startUp(): successfully started.");
   return 0;

@@ -22,7 +22,8 @@ class LogManager : public Manager {
   ~LogManager() override;
 
   /// Opens the configured log file, truncating it; when another live
-  /// program holds that file, a file of its own, said on standard error.
+  /// program holds that file, or its folder cannot be written, another file,
+  /// said on standard error. On failure the reason is logged.
   int startUp() override;
 
   /// Writes the last line and closes the file.

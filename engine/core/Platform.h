@@ -1,7 +1,9 @@
 // Platform services the engine needs from the operating system: timer
-// resolution, millisecond sleeps, the UTC wall clock and the signals that
-// ask a program to stop.
+// resolution, millisecond sleeps, the UTC wall clock, the signals that ask a
+// program to stop, and the program's name and folders.
 #pragma once
+
+#include <string>
 
 namespace vt {
 
@@ -28,6 +30,7 @@ void sleepMilliseconds(int milliseconds);
 
 /// From now on SIGINT, SIGTERM and SIGHUP are noted instead of ending the
 /// program at once, so that it can stop in good order; a second one ends it.
+/// A signal the program was started ignoring (as under nohup) stays ignored.
 void catchStopSignals();
 
 /// The first stop signal noted, 0 while there is none.
@@ -35,5 +38,18 @@ int getStopSignal();
 
 /// Current UTC time.
 SystemTime getSystemTime();
+
+/// The running program's file name without its folder; "vantle" when it
+/// cannot be told.
+std::string getProgramName();
+
+/// A folder of the user's below $XDG_VARIABLE when that holds an absolute
+/// path, else below $HOME/home_below; empty without either.
+std::string getUserFolder(const char* variable, const char* home_below);
+
+/// Where the program keeps what it writes when its own folder cannot take
+/// it: getProgramName() below $XDG_STATE_HOME or ~/.local/state; empty
+/// without either.
+std::string getStateFolder();
 
 }  // namespace vt

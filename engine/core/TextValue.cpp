@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cfloat>
 #include <charconv>
 #include <climits>
@@ -164,6 +165,28 @@ bool readFloat(const std::string& value, float& result) {
 float readFloat(const std::string& value) {
   float result = 0;
   return readFloat(value, result) ? result : 0;
+}
+
+bool readWholeInt(const std::string& value, int& result) {
+  if (value.empty() || std::isspace(static_cast<unsigned char>(value[0]))) return false;
+  char* end = nullptr;
+  errno = 0;
+  long number = std::strtol(value.c_str(), &end, 10);
+  if (errno != 0 || *end != '\0' || end != value.c_str() + value.size() || number < INT_MIN ||
+      number > INT_MAX)
+    return false;
+  result = static_cast<int>(number);
+  return true;
+}
+
+bool readWholeFloat(const std::string& value, float& result) {
+  if (value.empty() || std::isspace(static_cast<unsigned char>(value[0]))) return false;
+  char* end = nullptr;
+  double number = std::strtod(value.c_str(), &end);
+  if (end != value.c_str() + value.size() || !std::isfinite(number) || std::fabs(number) > FLT_MAX)
+    return false;
+  result = static_cast<float>(number);
+  return true;
 }
 
 bool readColorName(const std::string& name, Color& color) {

@@ -43,6 +43,15 @@ bool readFloat(const std::string& value, float& result);
 /// that nothing downstream meets infinities or NaN.
 float readFloat(const std::string& value);
 
+/// The whole of value as a decimal integer within int range; false, result
+/// unchanged, when anything else is in it.
+bool readWholeInt(const std::string& value, int& result);
+
+/// The whole of value as a number a float can hold; false, result
+/// unchanged, for infinities, NaN, numbers past the float range or when
+/// anything else is in it.
+bool readWholeFloat(const std::string& value, float& result);
+
 /// The colour spelled in lower case ("black" to "white"); false for any
 /// other name, color then unchanged.
 bool readColorName(const std::string& name, Color& color);

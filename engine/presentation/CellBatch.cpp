@@ -58,18 +58,19 @@ void CellBatch::add(float x, float y, char ch, sf::Color color) {
   cells.push_back(Cell{x, y, codes[static_cast<unsigned char>(ch)], color, false});
 }
 
-void CellBatch::flush(sf::RenderTarget& target) {
+void CellBatch::flush(sf::RenderTarget& target, bool backgrounds) {
   if (cells.empty()) return;
   background_vertices.clear();
   glyph_vertices.clear();
   for (const Cell& cell : cells) {
     float left = cell.x - cell_width / 10;
     float top = cell.y + cell_height / 5;
-    addQuad(background_vertices, left, top, left + cell_width, top + cell_height, background, 0, 0,
-            0, 0);
+    if (backgrounds)
+      addQuad(background_vertices, left, top, left + cell_width, top + cell_height, background, 0,
+              0, 0, 0);
     if (!cell.hidden) addGlyph(cell);
   }
-  target.draw(background_vertices);
+  if (backgrounds) target.draw(background_vertices);
   if (p_font && glyph_vertices.getVertexCount() > 0) {
     sf::RenderStates states;
     states.texture = &p_font->getTexture(glyph_size);
@@ -79,20 +80,33 @@ void CellBatch::flush(sf::RenderTarget& target) {
   cell_index.clear();
 }
 
-void CellBatch::addGlyph(const Cell& cell) {
+bool CellBatch::leavesInk(std::uint32_t code) const {
   // Blanks, tabs and line feeds leave no ink.
-  if (!p_font || cell.code == U' ' || cell.code == U'\t' || cell.code == U'\n') return;
-  const sf::Glyph& glyph = glyphOf(cell.code);
+  return p_font && code != U' ' && code != U'\t' && code != U'\n';
+}
+
+CellBatch::Quad CellBatch::quadOf(const sf::Glyph& glyph) const {
   // The text's own arithmetic: its glyph on a baseline one glyph size below
   // its origin, then moved to the origin.
-  float local_left = 0.0f + (glyph.bounds.left - PADDING);
-  float local_top = static_cast<float>(glyph_size) + (glyph.bounds.top - PADDING);
-  float local_right = 0.0f + (glyph.bounds.left + glyph.bounds.width + PADDING);
-  float local_bottom =
-      static_cast<float>(glyph_size) + (glyph.bounds.top + glyph.bounds.height + PADDING);
+  return Quad{0.0f + (glyph.bounds.left - PADDING),
+              static_cast<float>(glyph_size) + (glyph.bounds.top - PADDING),
+              0.0f + (glyph.bounds.left + glyph.bounds.width + PADDING),
+              static_cast<float>(glyph_size) + (glyph.bounds.top + glyph.bounds.height + PADDING)};
+}
+
+CellBatch::Quad CellBatch::glyphQuad(char ch) {
+  std::uint32_t code = codes[static_cast<unsigned char>(ch)];
+  if (!leavesInk(code)) return Quad{0, 0, 0, 0};
+  return quadOf(glyphOf(code));
+}
+
+void CellBatch::addGlyph(const Cell& cell) {
+  if (!leavesInk(cell.code)) return;
+  const sf::Glyph& glyph = glyphOf(cell.code);
+  Quad quad = quadOf(glyph);
   const sf::IntRect& rect = glyph.textureRect;
-  addQuad(glyph_vertices, cell.x + local_left, cell.y + local_top, cell.x + local_right,
-          cell.y + local_bottom, cell.color, static_cast<float>(rect.left) - PADDING,
+  addQuad(glyph_vertices, cell.x + quad.left, cell.y + quad.top, cell.x + quad.right,
+          cell.y + quad.bottom, cell.color, static_cast<float>(rect.left) - PADDING,
           static_cast<float>(rect.top) - PADDING,
           static_cast<float>(rect.left + rect.width) + PADDING,
           static_cast<float>(rect.top + rect.height) + PADDING);

@@ -27,8 +27,19 @@ class CellBatch {
   /// background a tenth of a cell left and a fifth below.
   void add(float x, float y, char ch, sf::Color color);
 
-  /// Draws what was added, backgrounds first, and empties the batch.
-  void flush(sf::RenderTarget& target);
+  /// Draws what was added, backgrounds first, and empties the batch. The
+  /// backgrounds may be left out when the target holds nothing but the
+  /// background colour, which they would only paint again.
+  void flush(sf::RenderTarget& target, bool backgrounds = true);
+
+  /// The rectangle a glyph is drawn in, in pixels from its origin.
+  struct Quad {
+    float left, top, right, bottom;
+  };
+
+  /// The rectangle a character's glyph is drawn in; empty for characters
+  /// that leave no ink.
+  Quad glyphQuad(char ch);
 
   /// How many characters wait to be drawn.
   std::size_t getCount() const;
@@ -47,6 +58,9 @@ class CellBatch {
  private:
   /// The glyph of a character code, looked up once per code.
   const sf::Glyph& glyphOf(std::uint32_t code);
+  bool leavesInk(std::uint32_t code) const;
+  /// A glyph's rectangle from its origin, as a text of it would draw it.
+  Quad quadOf(const sf::Glyph& glyph) const;
   void addGlyph(const Cell& cell);
 
   const sf::Font* p_font;

@@ -1,13 +1,12 @@
 #include "presentation/GraphicsManager.h"
 
-#include <SFML/Window/VideoMode.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
 #include <algorithm>
 
 #include "core/Config.h"
 #include "core/LogManager.h"
-#include "presentation/Display.h"
-#include "presentation/SfmlConvert.h"
 #include "presentation/SfmlErrors.h"
+#include "presentation/window/WindowOutput.h"
 #include "world/Geometry.h"
 
 namespace vt {
@@ -30,7 +29,8 @@ bool shownRange(float origin, long count, int cells, long& first, long& last) {
 }  // namespace
 
 GraphicsManager::GraphicsManager()
-    : window_horizontal_pixels(0),
+    : p_output(std::make_unique<WindowOutput>()),
+      window_horizontal_pixels(0),
       window_vertical_pixels(0),
       window_horizontal_chars(0),
       window_vertical_chars(0) {
@@ -46,7 +46,7 @@ GraphicsManager& GraphicsManager::getInstance() {
 
 int GraphicsManager::startUp() {
   LogManager& log = LogManager::getInstance();
-  if (p_window) {
+  if (p_output->getWindow()) {
     log.writeLog("GraphicsManager::startUp(): Already started.");
     return 0;
   }
@@ -59,79 +59,51 @@ int GraphicsManager::startUp() {
   window_horizontal_chars = config.getWindowHorizontalChars();
   window_vertical_chars = config.getWindowVerticalChars();
 
-  if (openWindow() != 0) {
+  // No cells to divide the window into fails like a missing display does;
+  // SFML would abort the process on it.
+  if (window_horizontal_chars <= 0 || window_vertical_chars <= 0)
+    start_problem = "the window has no cells";
+  else
+    start_problem = p_output->openWindow(window_horizontal_pixels, window_vertical_pixels,
+                                         config.getWindowTitle(), config.getWindowStyle());
+  if (!start_problem.empty()) {
     log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
     log.writeLog("GraphicsManager::startUp(): %s.", start_problem.c_str());
     return -1;
   }
+  sf::RenderWindow* p_window = p_output->getWindow();
   p_window->setMouseCursorVisible(config.getShowMouse());
   p_window->setVerticalSyncEnabled(true);
 
-  if (!font.loadFromFile(config.getFontFile())) {
+  if (!p_output->loadFont(config.getFontFile())) {
     // Closed again so that a later start-up tries afresh instead of
     // reporting "Already started." for a manager that never started.
-    releaseWindow();
+    p_output->close();
     start_problem = "the font '" + config.getFontFile() + "' could not be loaded";
     log.writeLog("GraphicsManager::startUp(): Unable to load font from file '%s'.",
                  config.getFontFile().c_str());
     return -1;
   }
 
-  background_color = colorToSFML(config.getWindowBackgroundColor());
-  batch.setUp(&font, glyphSize(), charWidth(), charHeight(), background_color);
   // The window may not have the size asked for.
   fitWindow(p_window->getSize().x, p_window->getSize().y);
-  // The first picture is otherwise drawn over whatever the new buffer holds.
-  p_window->clear(background_color);
+  p_output->setUp(glyphSize(), charWidth(), charHeight(), window_horizontal_chars,
+                  window_vertical_chars, config.getWindowBackgroundColor());
+  frame.resize(window_horizontal_chars, window_vertical_chars);
+  shown.resize(window_horizontal_chars, window_vertical_chars);
 
   Manager::startUp();
   log.writeLog(1, "GraphicsManager::startUp(): successfully started.");
   return 0;
 }
 
-int GraphicsManager::openWindow() {
-  LogManager& log = LogManager::getInstance();
-  const Config& config = Config::getInstance();
-  // A size SFML cannot make a window of, or no cells to divide it into, fails
-  // like a missing display does; SFML would abort the process on the latter.
-  // The connection is held until SFML has its own.
-  DisplayConnection display;
-  start_problem = display.problem();
-  if (window_horizontal_pixels <= 0 || window_vertical_pixels <= 0 ||
-      window_horizontal_chars <= 0 || window_vertical_chars <= 0)
-    start_problem = "the window has no pixels or no cells";
-  if (!start_problem.empty()) return -1;
-
-  sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-  log.writeLog(5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
-               static_cast<int>(desktop.width), static_cast<int>(desktop.height));
-
-  p_window = std::make_unique<sf::RenderWindow>(
-      sf::VideoMode(static_cast<unsigned>(window_horizontal_pixels),
-                    static_cast<unsigned>(window_vertical_pixels), 32),
-      sf::String(config.getWindowTitle()), static_cast<sf::Uint32>(config.getWindowStyle()),
-      sf::ContextSettings());
-  if (!p_window->isOpen()) {
-    p_window.reset();
-    start_problem = "the window could not be opened";
-    return -1;
-  }
-  return 0;
-}
-
 std::string GraphicsManager::getStartProblem() const { return start_problem; }
 
 void GraphicsManager::shutDown() {
-  releaseWindow();
-  batch.setUp(nullptr, 0, 1, 1, background_color);
+  p_output->close();
+  frame.clear();
   Manager::shutDown();
   LogManager::getInstance().writeLog(1, "GraphicsManager::shutDown(): successfully stopped.");
-}
-
-void GraphicsManager::releaseWindow() {
-  if (!p_window) return;
-  p_window->close();
-  p_window.reset();
 }
 
 int GraphicsManager::drawCh(Vector world_pos, char ch, Color color) {
@@ -139,13 +111,9 @@ int GraphicsManager::drawCh(Vector world_pos, char ch, Color color) {
     LogManager::getInstance().writeLog("%s not started!", getType().c_str());
     return -1;
   }
-  if (!p_window) return -1;
-
-  Vector pixel_pos = spacesToPixels(worldToView(world_pos));
-  // CUSTOM and unknown colours have no components of their own: white.
-  std::uint8_t red = 255, green = 255, blue = 255;
-  colorToRGB(color, red, green, blue);
-  batch.add(pixel_pos.getX(), pixel_pos.getY(), ch, sf::Color(red, green, blue, 255));
+  if (!p_output->getWindow()) return -1;
+  Vector view_pos = worldToView(world_pos);
+  frame.putChar(view_pos.getX(), view_pos.getY(), ch, color);
   return 0;
 }
 
@@ -218,21 +186,33 @@ int GraphicsManager::swapBuffers() {
     LogManager::getInstance().writeLog("%s not started!", getType().c_str());
     return -1;
   }
-  if (!p_window) return -1;
-  batch.flush(*p_window);
-  p_window->display();
-  p_window->clear(background_color);
+  if (!p_output->getWindow()) return -1;
+  p_output->present(frame);
+  std::swap(frame, shown);
+  frame.clear();
   return 0;
 }
 
 sf::RenderWindow* GraphicsManager::getWindow() const {
-  if (p_window) batch.flush(*p_window);
-  return p_window.get();
+  if (p_output->getWindow()) p_output->flush(frame);
+  return p_output->getWindow();
 }
 
-CellBatch& GraphicsManager::getBatch() const { return batch; }
+sf::RenderWindow* GraphicsManager::peekWindow() const { return p_output->getWindow(); }
+
+const Screen& GraphicsManager::getScreen() const { return shown; }
+
+int GraphicsManager::drawShape(const ScreenShape& shape) {
+  if (!isStarted() || !p_output->getWindow()) return -1;
+  frame.putShape(shape);
+  p_output->drawShape(frame);
+  return 0;
+}
+
+WindowOutput& GraphicsManager::getWindowOutput() const { return *p_output; }
 
 void GraphicsManager::fitWindow(unsigned width, unsigned height) {
+  sf::RenderWindow* p_window = p_output->getWindow();
   if (!p_window || width == 0 || height == 0) return;
   float picture_width = static_cast<float>(window_horizontal_pixels);
   float picture_height = static_cast<float>(window_vertical_pixels);
@@ -247,14 +227,15 @@ void GraphicsManager::fitWindow(unsigned width, unsigned height) {
 }
 
 Vector GraphicsManager::windowToPicture(int x, int y) const {
-  sf::IntRect shown = p_window ? p_window->getViewport(p_window->getView()) : sf::IntRect();
-  if (shown.width <= 0 || shown.height <= 0)
+  sf::RenderWindow* p_window = p_output->getWindow();
+  sf::IntRect area = p_window ? p_window->getViewport(p_window->getView()) : sf::IntRect();
+  if (area.width <= 0 || area.height <= 0)
     return Vector(static_cast<float>(x), static_cast<float>(y));
   // Whole numbers throughout while the picture fills the window as made.
-  return Vector(static_cast<float>(x - shown.left) * static_cast<float>(window_horizontal_pixels) /
-                    static_cast<float>(shown.width),
-                static_cast<float>(y - shown.top) * static_cast<float>(window_vertical_pixels) /
-                    static_cast<float>(shown.height));
+  return Vector(static_cast<float>(x - area.left) * static_cast<float>(window_horizontal_pixels) /
+                    static_cast<float>(area.width),
+                static_cast<float>(y - area.top) * static_cast<float>(window_vertical_pixels) /
+                    static_cast<float>(area.height));
 }
 
 int GraphicsManager::getHorizontal() const { return window_horizontal_chars; }

@@ -1,23 +1,28 @@
-// Owns the game window and draws the engine's character-cell picture into it:
-// every character is a coloured glyph on a cell-sized rectangle of the
-// window's background colour, placed by its position in the view. A frame's
-// characters are collected and drawn together when the frame is shown, or
-// before anything else is drawn on the window. However the window is
-// resized, the picture keeps its proportions, centred in the window.
+// Owns the game window and the engine's character-cell picture: every
+// character is a coloured glyph on a cell-sized rectangle of the window's
+// background colour, placed by its position in the view. A frame is drawn
+// into a screen of cells, which the window presents when the frame is shown
+// (or, for whatever is drawn on the window itself, before that is drawn);
+// the last screen shown can be read as text. However the window is resized,
+// the picture keeps its proportions, centred in the window.
 #pragma once
 
-#include <SFML/Graphics/Font.hpp>
-#include <SFML/Graphics/RenderWindow.hpp>
 #include <memory>
 #include <string>
 
 #include "core/Manager.h"
-#include "presentation/CellBatch.h"
 #include "presentation/Color.h"
+#include "presentation/Screen.h"
 #include "resources/Frame.h"
 #include "world/Vector.h"
 
+namespace sf {
+class RenderWindow;
+}
+
 namespace vt {
+
+class WindowOutput;
 
 /// Placement of a drawn string relative to its position.
 enum Justification {
@@ -63,6 +68,19 @@ class GraphicsManager : public Manager {
   /// on it first, so that whatever the caller draws comes after them.
   sf::RenderWindow* getWindow() const;
 
+  /// The window as it is, for reading its input; null when there is none.
+  sf::RenderWindow* peekWindow() const;
+
+  /// The last frame shown, as a screen of cells; empty before the first.
+  const Screen& getScreen() const;
+
+  /// Draws a shape after everything drawn so far in the frame; -1 when not
+  /// started or without a window.
+  int drawShape(const ScreenShape& shape);
+
+  /// The window's output, for choosing how it draws.
+  WindowOutput& getWindowOutput() const;
+
   /// Fits the picture into a window resized to width by height pixels:
   /// as large as it fits with its proportions kept, centred.
   void fitWindow(unsigned width, unsigned height);
@@ -70,9 +88,6 @@ class GraphicsManager : public Manager {
   /// A pixel of the window as a pixel of the picture, which the window may
   /// show larger or smaller; unchanged without a window.
   Vector windowToPicture(int x, int y) const;
-
-  /// The characters drawn since the picture was last put on the window.
-  CellBatch& getBatch() const;
 
   /// Window size in character cells.
   int getHorizontal() const;
@@ -84,18 +99,13 @@ class GraphicsManager : public Manager {
 
  private:
   GraphicsManager();
-  /// Opens the window of the configured size; -1 when there is none to have.
-  int openWindow();
-  void releaseWindow();
-
-  sf::Font font;
-  std::unique_ptr<sf::RenderWindow> p_window;
+  std::unique_ptr<WindowOutput> p_output;
   int window_horizontal_pixels;
   int window_vertical_pixels;
   int window_horizontal_chars;
   int window_vertical_chars;
-  sf::Color background_color;
-  mutable CellBatch batch;
+  Screen frame;  // being drawn
+  Screen shown;  // the last shown
   std::string start_problem;
 };
 

@@ -8,6 +8,8 @@
 #include "core/EventMouse.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
+#include <SFML/Graphics/RenderWindow.hpp>
+
 #include "presentation/GraphicsManager.h"
 #include "presentation/RunInput.h"
 #include "presentation/SfmlConvert.h"
@@ -72,7 +74,7 @@ int InputManager::startUp() {
   }
   // Held keys are reported every frame as KEY_DOWN; repeats would only
   // repeat KEY_PRESSED.
-  if (sf::RenderWindow* p_window = graphics.getWindow()) {
+  if (sf::RenderWindow* p_window = graphics.peekWindow()) {
     p_window->setKeyRepeatEnabled(false);
     log.writeLog(2, "InputManager::startUp(): Keyboard repeated disabled.");
   } else {
@@ -87,7 +89,7 @@ int InputManager::startUp() {
 
 void InputManager::shutDown() {
   LogManager& log = LogManager::getInstance();
-  if (sf::RenderWindow* p_window = GraphicsManager::getInstance().getWindow()) {
+  if (sf::RenderWindow* p_window = GraphicsManager::getInstance().peekWindow()) {
     p_window->setKeyRepeatEnabled(true);
     log.writeLog(2, "InputManager::shutDown(): Keyboard repeat enabled.");
   }

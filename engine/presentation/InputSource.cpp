@@ -1,12 +1,14 @@
 #include "presentation/InputSource.h"
 
+#include <SFML/Graphics/RenderWindow.hpp>
+
 #include "presentation/GraphicsManager.h"
 #include "presentation/XInputState.h"
 
 namespace vt {
 
 namespace {
-sf::RenderWindow* window() { return GraphicsManager::getInstance().getWindow(); }
+sf::RenderWindow* window() { return GraphicsManager::getInstance().peekWindow(); }
 }  // namespace
 
 InputSource::InputSource() = default;

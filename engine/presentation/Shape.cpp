@@ -1,6 +1,5 @@
 #include "presentation/Shape.h"
 
-#include <SFML/Graphics/CircleShape.hpp>
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -21,8 +20,10 @@ const float SQUARE_ROTATION = 45.0f;
 // Lifts the turned square so that it sits about its reference point.
 const float SQUARE_LIFT = 1.75f;
 
-std::unique_ptr<sf::CircleShape>& drawingShape() {
-  static std::unique_ptr<sf::CircleShape> p_shape;
+// The polygon as the last shape left it: a shape of no known type is drawn
+// as the one before it.
+std::unique_ptr<ScreenShape>& drawingShape() {
+  static std::unique_ptr<ScreenShape> p_shape;
   return p_shape;
 }
 
@@ -38,8 +39,8 @@ Shape::Shape()
     : color(WHITE), r(255), g(255), b(255), type(CIRCLE), size(defaultSize()), alpha(255) {}
 
 void Shape::draw(Vector world_pos) {
-  sf::RenderWindow* p_window = GraphicsManager::getInstance().getWindow();
-  if (!p_window) {
+  GraphicsManager& graphics = GraphicsManager::getInstance();
+  if (!graphics.peekWindow()) {
     LogManager::getInstance().writeLog("Shape::draw(): Error! GraphicsManager window not defined.");
     return;
   }
@@ -49,9 +50,9 @@ void Shape::draw(Vector world_pos) {
 
   if (color != CUSTOM) colorToRGB(color, r, g, b);
 
-  std::unique_ptr<sf::CircleShape>& p_shape = drawingShape();
-  if (!p_shape) p_shape = std::make_unique<sf::CircleShape>(0.0f, 30);
-  p_shape->setFillColor(sf::Color(r, g, b, alpha));
+  std::unique_ptr<ScreenShape>& p_shape = drawingShape();
+  if (!p_shape) p_shape = std::make_unique<ScreenShape>(ScreenShape{30, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+  p_shape->r = r, p_shape->g = g, p_shape->b = b, p_shape->a = alpha;
 
   const float half = size * 0.5f;
   switch (type) {
@@ -59,23 +60,23 @@ void Shape::draw(Vector world_pos) {
       float points = std::clamp(size, MIN_CIRCLE_POINTS, MAX_CIRCLE_POINTS);
       // NaN passes clamp unchanged.
       if (std::isnan(points)) points = MIN_CIRCLE_POINTS;
-      p_shape->setPointCount(static_cast<std::size_t>(points));
-      p_shape->setRadius(size);
-      p_shape->setRotation(0);
-      p_shape->setPosition(px - half, py - half);
+      p_shape->point_count = static_cast<std::size_t>(points);
+      p_shape->radius = size;
+      p_shape->rotation = 0;
+      p_shape->x = px - half, p_shape->y = py - half;
       break;
     }
     case SQUARE:
-      p_shape->setPointCount(4);
-      p_shape->setRotation(SQUARE_ROTATION);
-      p_shape->setRadius(size / Config::getInstance().getFontScale());
-      p_shape->setPosition(px + half, py - size / SQUARE_LIFT);
+      p_shape->point_count = 4;
+      p_shape->rotation = SQUARE_ROTATION;
+      p_shape->radius = size / Config::getInstance().getFontScale();
+      p_shape->x = px + half, p_shape->y = py - size / SQUARE_LIFT;
       break;
     case TRIANGLE:
-      p_shape->setPointCount(3);
-      p_shape->setRadius(half);
-      p_shape->setRotation(0);
-      p_shape->setPosition(px - half, py - half);
+      p_shape->point_count = 3;
+      p_shape->radius = half;
+      p_shape->rotation = 0;
+      p_shape->x = px - half, p_shape->y = py - half;
       break;
     default:
       break;  // drawn as the previous shape was
@@ -83,7 +84,7 @@ void Shape::draw(Vector world_pos) {
 
   LogManager::getInstance().writeLog(10, "Shape::draw(): Drawing at (%.2f, %.2f)",
                                      static_cast<double>(px), static_cast<double>(py));
-  p_window->draw(*p_shape);
+  graphics.drawShape(*p_shape);
 }
 
 Color Shape::getColor() const { return color; }
@@ -101,6 +102,6 @@ void Shape::setSize(float new_size) { size = new_size; }
 std::uint8_t Shape::getAlpha() const { return alpha; }
 void Shape::setAlpha(std::uint8_t new_alpha) { alpha = new_alpha; }
 
-const sf::CircleShape* sharedShapePolygon() { return drawingShape().get(); }
+const ScreenShape* sharedShapePolygon() { return drawingShape().get(); }
 
 }  // namespace vt

@@ -61,8 +61,20 @@ void logItem(const char* origin, const char* key, Shown shown, const std::string
   }
 }
 
+// Whether a number item's value is a finite float; one that is not (an
+// infinity, NaN, past the float range) is refused with a message, so that
+// the attribute keeps its value instead of taking 0.
+bool isFiniteItem(const Object& o, const char* origin, const char* key, const std::string& value) {
+  float ignored;
+  if (readFloat(value, ignored)) return true;
+  LogManager::getInstance().writeLog(
+      "%s::deserialize(): Object %d (%s), %s '%s' is not a finite number.  Ignored.", origin,
+      o.getId(), o.getType().c_str(), key, value.c_str());
+  return false;
+}
+
 // Looks up each rule's item in the last parse; a present one is logged and
-// applied, an absent one skipped.
+// applied, an absent one or a number that is not finite skipped.
 template <typename Target, std::size_t N>
 void applyRules(const char* origin, Target& target, const ItemRule<Target> (&rules)[N],
                 Reading& reading) {
@@ -71,6 +83,8 @@ void applyRules(const char* origin, Target& target, const ItemRule<Target> (&rul
     if (rule.key) {
       value = readItem(rule.key);
       if (value.empty()) continue;
+      bool number = rule.shown == Shown::FLOAT || rule.shown == Shown::NUMBER;
+      if (number && !isFiniteItem(target, origin, rule.key, value)) continue;
       logItem(origin, rule.key, rule.shown, value);
     }
     rule.apply(target, value, reading);
@@ -193,16 +207,27 @@ int Object::deserialize(std::string text) {
        }},
       {nullptr, Shown::TEXT,
        [](Object& o, const std::string&, Reading&) {
-         // Both halves are looked up before either is logged.
-         LogManager& log = LogManager::getInstance();
+         // Both halves are looked up before either is logged; one that is
+         // not finite keeps its coordinate.
          std::string x = readItem("pos-x");
          std::string y = readItem("pos-y");
-         if (!x.empty()) logItem("Object", "pos-x", Shown::NUMBER, x);
-         if (!y.empty()) logItem("Object", "pos-y", Shown::NUMBER, y);
-         if (!x.empty() && !y.empty())
-           o.setPosition(Vector(readFloat(x), readFloat(y)));
-         else
-           log.writeLog(10, "Object::deserialize(): position not complete, so ignoring.");
+         Vector at = o.getPosition();
+         int taken = 0;
+         if (!x.empty() && isFiniteItem(o, "Object", "pos-x", x)) {
+           logItem("Object", "pos-x", Shown::NUMBER, x);
+           at.setX(readFloat(x));
+           taken++;
+         }
+         if (!y.empty() && isFiniteItem(o, "Object", "pos-y", y)) {
+           logItem("Object", "pos-y", Shown::NUMBER, y);
+           at.setY(readFloat(y));
+           taken++;
+         }
+         if (x.empty() || y.empty())
+           LogManager::getInstance().writeLog(
+               10, "Object::deserialize(): position not complete, so ignoring.");
+         else if (taken > 0)
+           o.setPosition(at);
        }},
       {"type", Shown::TEXT, [](Object& o, const std::string& v, Reading&) { o.setType(v); }},
       {"sprite_center", Shown::TEXT,

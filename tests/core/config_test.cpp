@@ -15,43 +15,89 @@ struct ConfigCase {
   Lines lines;
 };
 
+// The file's lines: count items of "a:1,", then the end.
+std::string items(int count, const std::string& end) {
+  std::string text;
+  for (int i = 0; i < count; i++) text += "a:1,\n";
+  return text + end;
+}
+
 const ConfigCase CASES[] = {
     {"",
      {"readConfig(): Cannot open Vantle configuration file 'vt-config.txt'.", "  Frame time: 33"}},
     {"/",
-     {"readConfig(): Warning! Cannot read Vantle configuration file 'vt-config.txt'.  Using "
-      "defaults.",
+     {"readConfig(): Warning! Cannot read Vantle configuration file 'vt-config.txt': is a "
+      "directory.  Using defaults.",
       "  Frame time: 33"}},
+    {"#" + std::string(65536, 'x'),
+     {"readConfig(): Warning! Cannot read Vantle configuration file 'vt-config.txt': larger than "
+      "65536 bytes.  Using defaults.",
+      "  Frame time: 33"}},
+    {items(255, "frame_time : 9, window_title:x,"),
+     {"readConfig(): Warning! Vantle configuration file 'vt-config.txt' holds more than 256 "
+      "items.  Line 256 and those after it are ignored.",
+      "  Frame time: 33", "  Window title: Vantle"}},
+    {items(254, "frame_time:9,\nwindow_title:x"), {"  Frame time: 9", "  Window title: x"}},
     {"window_horizontal_chars:100,\nwindow_vertical_chars:40,\nwindow_style:default,",
-     {"  Window vertical characters: 40", "  Window style: default"}},
+     {"  Window horizontal characters: 100", "  Window vertical characters: 40",
+      "  Window style: default"}},
     {"window_horizontal_chars:100\nwindow_vertical_chars:40\n",  // one item
-     {"  Window horizontal characters: 100", "  Window vertical characters: 24"}},
+     {"loadConfig(): Unsupported window horizontal characters '100window_vertical_chars'; "
+      "window_horizontal_chars takes a whole number from 1 to 1024.",
+      "  Window horizontal characters: 80", "  Window vertical characters: 24"}},
     {"# a comment\nwindow_title:My Game,\r\n\tframe_time : 50 ,frame_time:60,\n\n"
      "logfile:a#b.log,,\nfont_file:C:/fonts/x.ttf,\n",
      {"  Window title: MyGame", "  Frame time: 50", "  Log file: a#b.log", "  Font file: C"}},
-    {"window_background_color:yellow,window_style:fullscreen,headless:yes,show_mouse:true,"
-     "frame_time:fast,font_scale:1.5,random_seed:42,master_volume:40,",
-     {"  Window background color: 3", "  Window style: fullscreen", "  Headless: false",
-      "  Show mouse: true", "  Frame time: 0", "  Font scale: 1.5", "  Random seed: 42",
-      "  Master volume: 40"}},
-    {"window_background_color:Yellow,window_style:Huge,frame_time:99999999999,master_volume:-3,",
-     {"loadConfig(): Unsupported window color 'Yellow'",
-      "loadConfig(): Unsupported window style 'Huge'",
-      "loadConfig(): Unsupported frame time '99999999999'",
-      "loadConfig(): Unsupported master volume '-3'", "  Window background color: 0",
-      "  Window style: default", "  Frame time: 33", "  Master volume: 100"}},
-    // Sizes that would exhaust the machine keep the defaults.
-    {"frame_time:10001,window_vertical_pixels:30000,font_scale:41,log_size_limit:0,"
-     "master_volume:101,",
-     {"loadConfig(): Unsupported frame time '10001'", "loadConfig(): Unsupported master volume '101'",
-      "loadConfig(): Unsupported window vertical pixels '30000'",
-      "loadConfig(): Unsupported log size limit '0'", "loadConfig(): Unsupported font scale '41'",
-      "  Frame time: 33", "  Window vertical pixels: 768", "  Font scale: 2"}},
-    {"font_scale:nan,", {"loadConfig(): Unsupported font scale 'nan'", "  Font scale: 2"}},
+    {"window_background_color:yellow,window_style:fullscreen,headless:true,show_mouse:true,"
+     "frame_time:0,font_scale:1.5,random_seed:-42,window_vertical_pixels:1,master_volume:40,",
+     {"  Window background color: 3", "  Window style: fullscreen", "  Headless: true",
+      "  Show mouse: true", "  Frame time: 0", "  Font scale: 1.5", "  Random seed: -42",
+      "  Window vertical pixels: 1", "  Master volume: 40"}},
+    // A title a window system would end the program over is shown cut.
+    {"window_title:" + std::string(257, 't') + ",",
+     {"loadConfig(): Unsupported window title '" + std::string(64, 't') +
+          "...'; window_title takes at most 256 bytes.",
+      "  Window title: Vantle"}},
+    {"window_title:" + std::string(256, 't') + ",", {"  Window title: " + std::string(256, 't')}},
     {"frame_time:7,\n\x01\0:\xff,frame_time:9,window_title:x,"s,
      {"readConfig(): Warning! Vantle configuration file 'vt-config.txt' holds a zero byte.  What "
       "follows it is ignored.",
       "  Frame time: 7", "  Window title: Vantle"}},
+};
+
+// An item whose value is not of its key's type or range (sizes that would
+// exhaust the machine among them), and the refusal's setting and what it
+// says the key takes.
+struct Refused {
+  const char* item;
+  const char* what;
+  const char* takes;
+};
+
+const Refused REFUSED[] = {
+    {"frame_time:-5", "frame time", "a whole number from 0 to 10000"},
+    {"frame_time:fast", "frame time", "a whole number from 0 to 10000"},
+    {"frame_time:10001", "frame time", "a whole number from 0 to 10000"},
+    {"frame_time:99999999999", "frame time", "a whole number from 0 to 10000"},
+    {"window_horizontal_pixels:wide", "window horizontal pixels", "a whole number from 1 to 16384"},
+    {"window_vertical_pixels:-100", "window vertical pixels", "a whole number from 1 to 16384"},
+    {"window_vertical_pixels:30000", "window vertical pixels", "a whole number from 1 to 16384"},
+    {"window_horizontal_chars:0", "window horizontal characters", "a whole number from 1 to 1024"},
+    {"window_vertical_chars:-3", "window vertical characters", "a whole number from 1 to 1024"},
+    {"window_vertical_chars:1025", "window vertical characters", "a whole number from 1 to 1024"},
+    {"font_scale:big", "font scale", "a number above 0"},
+    {"font_scale:0", "font scale", "a number above 0"},
+    {"font_scale:nan", "font scale", "a number above 0"},
+    {"font_scale:41", "font scale", "a number above 0 giving glyphs of at most 512 pixels"},
+    {"headless:yes", "headless", "true or false"},
+    {"show_mouse:1", "show mouse", "true or false"},
+    {"random_seed:7up", "random seed", "a whole number from -2147483648 to 2147483647"},
+    {"log_size_limit:0", "log size limit", "a whole number from 1 to 2147483647"},
+    {"window_background_color:Yellow", "window color",
+     "black, red, green, yellow, blue, magenta, cyan or white"},
+    {"window_style:Huge", "window style", "default or fullscreen"},
+    {"master_volume:-3", "master volume", "a whole number from 0 to 100"},
+    {"master_volume:101", "master volume", "a whole number from 0 to 100"},
 };
 
 // What reading and applying the file, then printing the settings, write (to
@@ -93,6 +139,21 @@ TEST_F(ConfigTest, FilesAreJoinedParsedAndAppliedKeyByKey) {
     EXPECT_EQ(lines.size(), warnings + 18u);
     EXPECT_EQ(lines[lines.size() - 3], RULE);
     for (const std::string& line : c.lines) EXPECT_TRUE(contains(lines, line)) << line;
+  }
+}
+
+TEST_F(ConfigTest, AValueNotOfItsKeysTypeOrRangeIsRefusedNamingTheKeyAndTheDefaultIsKept) {
+  writeFile("vt-config.txt", "");
+  Lines defaults = loadAndPrint();
+  for (const Refused& r : REFUSED) {
+    std::string item = r.item;
+    std::string::size_type colon = item.find(':');
+    writeFile("vt-config.txt", item + ",");
+    Lines expected{"loadConfig(): Unsupported " + std::string(r.what) + " '" +
+                   item.substr(colon + 1) + "'; " + item.substr(0, colon) + " takes " + r.takes +
+                   "."};
+    expected.insert(expected.end(), defaults.begin(), defaults.end());
+    EXPECT_EQ(loadAndPrint(), expected);
   }
 }
 

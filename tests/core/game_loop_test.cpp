@@ -1,4 +1,6 @@
 
+#include <signal.h>
+
 #include <regex>
 
 #include "TestSupport.h"
@@ -34,7 +36,7 @@ class Stepper : public vt::Object {
 }  // namespace
 
 TEST_F(GameLoopTest, HeadlessStartUpAndShutDownLogInOrderAfterTheBanner) {
-  writeFile("vt-config.txt", "headless:true,\n");
+  writeFile("vt-config.txt", "headless:true,\nframe_time:fast,\n");
   vt::LogManager::getInstance().setLogLevel(1);
   vt::GameManager& game = vt::GameManager::getInstance();
   ASSERT_EQ(game.startUp(), 0);
@@ -48,11 +50,13 @@ TEST_F(GameLoopTest, HeadlessStartUpAndShutDownLogInOrderAfterTheBanner) {
   Lines log = logMessages();
   auto at = log.begin();
   for (const char* line :
-       {"Log Manager started.", "Headless mode enabled:", "Resource manager started.",
-        "World manager started.", "Path manager started.",
-        "LogManager::startup(): Warning! LogManager already started.", "World Manager stopped",
-        "Resource Manager stopped", "Input Manager stopped", "Graphics Manager stopped",
-        "** Game stopped **"}) {
+       {"Log Manager started.",
+        "loadConfig(): Unsupported frame time 'fast'; frame_time takes a whole number from 0 to "
+        "10000.",
+        "Headless mode enabled:", "Resource manager started.", "World manager started.",
+        "Path manager started.", "LogManager::startup(): Warning! LogManager already started.",
+        "World Manager stopped", "Resource Manager stopped", "Input Manager stopped",
+        "Graphics Manager stopped", "** Game stopped **"}) {
     at = std::find(at, log.end(), line);
     ASSERT_NE(at, log.end()) << "missing or out of order: " << line;
   }
@@ -74,6 +78,34 @@ TEST_F(GameLoopTest, StepsCountFromZeroAfterTheUpdateAndGameOverEndsTheLoopAfter
   EXPECT_EQ(p_stepper->seen, (std::vector<int>{0, 1, 2, 3, 0, 1}));
   EXPECT_EQ(game.getStepCount(), 2);
   game.shutDown();  // deletes the stepper
+}
+
+TEST_F(GameLoopTest, AStopSignalEndsEveryLoopAndIsLoggedOnce) {
+  writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n");
+  vt::GameManager& game = vt::GameManager::getInstance();
+  ASSERT_EQ(game.startUp(), 0);
+  raise(SIGTERM);
+  game.run();  // the splash's loop
+  game.run();  // the game's
+  game.shutDown();
+  EXPECT_EQ(count(logMessages(), "GameManager::run(): Signal 15 received. Setting game over."), 1);
+}
+
+TEST(PlatformTest, AStopSignalIgnoredAtStartStaysIgnored) {
+  // A signal, whether the program starts ignoring it (as under nohup), and
+  // the stop signal noted after it is raised.
+  const struct {
+    int signal;
+    bool ignored;
+    int noted;
+  } ROWS[] = {{SIGHUP, true, 0}, {SIGINT, true, 0}, {SIGTERM, false, SIGTERM}};
+  for (const auto& row : ROWS)
+    if (row.ignored) signal(row.signal, SIG_IGN);
+  vt::catchStopSignals();
+  for (const auto& row : ROWS) {
+    raise(row.signal);
+    EXPECT_EQ(vt::getStopSignal(), row.noted) << row.signal;
+  }
 }
 
 TEST_F(GameLoopTest, PacerSleepsOffTheFrameLessOversleepAndReportsOnlyUncarriedOverruns) {

@@ -72,9 +72,18 @@ class GameTest : public vt_test::InTempDir {
   /// More configuration items, after headless running without frame pacing.
   virtual std::string moreConfig() const { return ""; }
 
+  /// Whether the game runs in a window instead of headless.
+  virtual bool windowed() const { return false; }
+
   void SetUp() override {
     InTempDir::SetUp();
-    vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:0,\n" + moreConfig());
+    if (windowed()) {
+      REQUIRE_DISPLAY();
+      vt_test::stageFont();
+    }
+    vt_test::writeFile("vt-config.txt",
+                       (windowed() ? "" : "headless:true,\n") + std::string("frame_time:0,\n") +
+                           moreConfig());
     ASSERT_FALSE(stageDir().empty()) << "MAZE_STAGE_DIR not set";
     std::filesystem::create_directory_symlink(stageDir() + "/sprites", "sprites");
     std::filesystem::create_directory_symlink(stageDir() + "/sounds", "sounds");

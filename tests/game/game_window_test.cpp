@@ -72,3 +72,33 @@ TEST_F(ProgramWindowTest, TheProgramShowsLevelOneAndQuitsOnQ) {
     for (const char* missing : {"Cannot open file", "Cannot load", "Warning! Sprite"})
       EXPECT_EQ(line.find(missing), std::string::npos) << line;
 }
+
+namespace {
+class LevelScreenWindowTest : public GameTest {
+ protected:
+  bool windowed() const override { return true; }
+};
+}  // namespace
+
+// What the player sees of level 1, read from the screen: the displays in
+// the rows above the maze, the maze from its top wall down, the hero in it.
+TEST_F(LevelScreenWindowTest, LevelOneReadsAsTheDisplaysAboveTheMazeWithTheHeroInside) {
+  if (!vt::GameManager::getInstance().isStarted()) return;
+  buildLevel(1);
+  frame();
+  frame();
+  const vt::Screen& screen = vt::GraphicsManager::getInstance().getScreen();
+  for (const char* text : {"Level 1", "Keys Remaining 1", "Time Remaining: "})
+    EXPECT_NE(screen.getRow(1).find(text), std::string::npos) << text;
+  int top = -1, hero_row = -1;
+  for (int row = 0; row < screen.getHeight(); row++) {
+    std::string line = screen.getRow(row);
+    if (top < 0 && line.find("+---") != std::string::npos) top = row;
+    if (line.find('@') != std::string::npos) hero_row = row;
+  }
+  EXPECT_EQ(top, static_cast<int>(VIEW_TOP));
+  ASSERT_GT(hero_row, top);
+  int hero_column = static_cast<int>(screen.getRow(hero_row).find('@'));
+  EXPECT_EQ(screen.getCell(hero_column, hero_row).color, vt::CYAN);
+  EXPECT_EQ(screen.getRow(hero_row)[screen.getRow(top).find('+')], '|') << "the maze's left wall";
+}

@@ -164,22 +164,22 @@ TEST_F(GraphicsWindowTest, ShapesDrawOverTheSpriteWithTheirGeometryAndColour) {
   EXPECT_EQ(image.getPixel(135, 175), sf::Color::Red);
   EXPECT_EQ(image.getPixel(140, 190), sf::Color::Red);
   EXPECT_EQ(image.getPixel(140, 199), sf::Color::Green);
-  const sf::CircleShape& polygon = *vt::sharedShapePolygon();
-  EXPECT_TRUE(polygon.getPointCount() == 10 && polygon.getPosition() == sf::Vector2f(116, 148));
+  const vt::ScreenShape& polygon = *vt::sharedShapePolygon();
+  EXPECT_TRUE(polygon.point_count == 10 && polygon.x == 116 && polygon.y == 148);
   for (auto [size, count] : {std::pair<float, std::size_t>{2.5f, 3}, {7.9f, 7}}) {
     shape.setSize(size);
     shape.draw(Vector(10, 5));
-    EXPECT_EQ(polygon.getPointCount(), count) << size;
+    EXPECT_EQ(polygon.point_count, count) << size;
   }
   shape.setType(vt::SQUARE);
   shape.draw(Vector(10, 5));
-  EXPECT_TRUE(polygon.getPointCount() == 4 && polygon.getRotation() == 45);
+  EXPECT_TRUE(polygon.point_count == 4 && polygon.rotation == 45);
   shape.setType(vt::TRIANGLE);
   shape.setColor(vt::CUSTOM);
   shape.setR(10), shape.setG(20), shape.setB(30);
   shape.draw(Vector(10, 5));
-  EXPECT_TRUE(polygon.getPointCount() == 3 && polygon.getRotation() == 0);
-  EXPECT_EQ(polygon.getFillColor(), sf::Color(10, 20, 30));
+  EXPECT_TRUE(polygon.point_count == 3 && polygon.rotation == 0);
+  EXPECT_TRUE(polygon.r == 10 && polygon.g == 20 && polygon.b == 30 && polygon.a == 255);
 }
 
 // The batched picture: whole glyphs beside each other, later characters
@@ -257,9 +257,10 @@ TEST_F(GraphicsWindowTest, OnlyTheCharactersTheWindowShowsCostAnything) {
   // no more characters than the window's cells and a margin.
   graphics.drawFrame(Vector(-500, -500), vt::Frame(2000, 2000, std::string(4000000, '#')), false,
                      vt::WHITE, '\0');
-  EXPECT_LE(graphics.getBatch().getCount(), 85u * 29u);
-  graphics.getBatch().take();
+  graphics.swapBuffers();
+  EXPECT_LE(graphics.getScreen().getChars().size(), 85u * 29u);
   graphics.drawString(Vector(5, 5), std::string(1000000, '#'), vt::CENTER_JUSTIFIED, vt::WHITE);
-  EXPECT_LE(graphics.getBatch().getCount(), 85u);
-  EXPECT_GE(graphics.getBatch().getCount(), 80u);
+  graphics.swapBuffers();
+  EXPECT_LE(graphics.getScreen().getChars().size(), 85u);
+  EXPECT_GE(graphics.getScreen().getChars().size(), 80u);
 }

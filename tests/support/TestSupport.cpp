@@ -21,6 +21,8 @@ void InTempDir::SetUp() {
   std::filesystem::current_path(dir);
   // Whatever a game keeps for the player (the maze's best times) stays here too.
   setenv("XDG_DATA_HOME", dir.c_str(), 1);
+  // And a log whose folder cannot be written.
+  setenv("XDG_STATE_HOME", dir.c_str(), 1);
 }
 
 void InTempDir::TearDown() {

@@ -63,8 +63,47 @@ TEST_F(SerializeTest, ReadingSkipsIncompleteOrMissingPartsAndNeverRereadsAText) 
   EXPECT_EQ(o.getPosition(), Vector(3, 4));
   EXPECT_EQ(vt_test::count(vt_test::readLines("vantle.log"), "Object::deserialize(): pos-x is 3"),
             1);
-  o.deserialize("pos-x:nan,pos-y:1e40,event_count:2000000000,");
-  EXPECT_EQ(o.getPosition(), Vector());
+  o.deserialize("event_count:2000000000,");
+  EXPECT_EQ(o.getEventCount(), 0);
+}
+
+// A text whose numbers are not all finite, and what an object moving at
+// speed 2 in direction (0.6, 0.8) from (3, 4) then holds: each such number
+// is refused with a line and its value kept (the box too, left incomplete).
+struct NotFinite {
+  const char* text;
+  float x, y, x_direction, y_direction, speed, x_acceleration;
+  int refused;
+};
+
+const NotFinite NOT_FINITE[] = {
+    {"pos-x:inf,pos-y:7,speed:1e39,x_direction:nan,y_direction:-1,", 3, 7, 0.6f, -1, 2, 0, 3},
+    {"pos-x:-inf,pos-y:nan,speed:0.5,x_acceleration:1e40,y_acceleration:-inf,", 3, 4, 0.6f, 0.8f,
+     0.5f, 0, 4},
+    {"box-corner-x:inf,box-corner-y:1,box-horizontal:2,box-vertical:2,x_acceleration:1,", 3, 4,
+     0.6f, 0.8f, 2, 1, 1},
+};
+
+TEST_F(SerializeTest, NumbersThatAreNotFiniteAreRefusedItemByItemKeepingTheirValues) {
+  for (const NotFinite& c : NOT_FINITE) {
+    SCOPED_TRACE(c.text);
+    vt::Object o;
+    o.setPosition(Vector(3, 4));
+    o.setDirection(Vector(0.6f, 0.8f));
+    o.setSpeed(2);
+    o.deserialize(c.text);
+    EXPECT_EQ(o.getPosition(), Vector(c.x, c.y));
+    EXPECT_EQ(o.getDirection(), Vector(c.x_direction, c.y_direction));
+    EXPECT_EQ(o.getSpeed(), c.speed);
+    EXPECT_EQ(o.getAcceleration(), Vector(c.x_acceleration, 0));
+    EXPECT_EQ(o.getBox().getCorner(), Vector(-0.5f, -0.5f));
+    std::string id = std::to_string(o.getId());
+    int refusals = 0;
+    for (const std::string& line : vt_test::readLines("vantle.log"))
+      refusals += line.rfind("Object::deserialize(): Object " + id + " (Object), ", 0) == 0 &&
+                  line.find("' is not a finite number.  Ignored.") != std::string::npos;
+    EXPECT_EQ(refusals, c.refused);
+  }
 }
 
 TEST_F(SerializeTest, TextsRoundTripThroughFreshObjects) {
