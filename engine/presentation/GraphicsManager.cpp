@@ -63,7 +63,14 @@ int GraphicsManager::startUp() {
   p_window->setMouseCursorVisible(config.getShowMouse());
   p_window->setVerticalSyncEnabled(true);
 
-  if (!font.loadFromFile(config.getFontFile())) {
+  // A font that is a pipe or a device would hold the start-up forever. The
+  // font before reads its own file until it is replaced, or dropped.
+  auto p_new_font_file = std::make_unique<FileStream>();
+  bool font_opened = p_new_font_file->open(config.getFontFile(), MAX_FONT_BYTES).empty();
+  if (!font_opened) font = sf::Font();
+  bool font_loaded = font_opened && font.loadFromStream(*p_new_font_file);
+  p_font_file = std::move(p_new_font_file);
+  if (!font_loaded) {
     // Closed again so that a later start-up tries afresh instead of
     // reporting "Already started." for a manager that never started.
     releaseWindow();

@@ -14,10 +14,15 @@
 #include "core/Manager.h"
 #include "presentation/CellBatch.h"
 #include "presentation/Color.h"
+#include "resources/FileStream.h"
 #include "resources/Frame.h"
 #include "world/Vector.h"
 
 namespace vt {
+
+/// The most bytes a font file may hold; the largest fonts are a few tens
+/// of megabytes.
+const std::uint64_t MAX_FONT_BYTES = 64 << 20;
 
 /// Placement of a drawn string relative to its position.
 enum Justification {
@@ -84,6 +89,7 @@ class GraphicsManager : public Manager {
   int openWindow();
   void releaseWindow();
 
+  std::unique_ptr<FileStream> p_font_file;  // read by the font as glyphs are needed
   sf::Font font;
   std::unique_ptr<sf::RenderWindow> p_window;
   int window_horizontal_pixels;
