@@ -79,5 +79,5 @@ int main() {
   game.run();
   vt::LogManager::getInstance().writeLog("main(): The rover moved %d times.", p_moves->getValue());
   game.shutDown();
-  return 0;
+  return game.exitStatus("starter");
 }

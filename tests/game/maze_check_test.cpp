@@ -19,8 +19,8 @@ class MazeCheckTest : public vt_test::InTempDir {
  protected:
   /// Runs the program in its staged folder; its status.
   int run(const std::string& options) {
-    return vt_test::shell("cd '" + stageDir() + "' && " + MAZE_PROGRAM + " " + options + " >'" +
-                          dir + "/out.txt' 2>'" + dir + "/err.txt'");
+    return vt_test::shell("cd '" + stageDir() + "' && timeout 120 " + MAZE_PROGRAM + " " + options +
+                          " >'" + dir + "/out.txt' 2>'" + dir + "/err.txt'");
   }
   std::string said() {
     std::vector<std::string> lines = vt_test::readLines(dir + "/out.txt");
@@ -45,10 +45,13 @@ TEST_F(MazeCheckTest, ShippedMazesAndExportedLevelsCanBeWonAndWhatCannotBeReache
     ASSERT_EQ(run("--export " + std::to_string(level)), 0);
     fs::rename(dir + "/out.txt", file);
     cases.push_back(
-        {file, 0, file + (level < 6 ? can : ": nothing to reach: no keys and no door.")});
+        {file, level < 6 ? 0 : 1, file + (level < 6 ? can : ": no door: the maze cannot be won.")});
   }
-  // A wall across the world keeps the second key, or the door, from the hero.
-  const std::string split = "time 30\nhero 5 3\nkey 9 3\nwall horizontal 0 10 125 10\n";
+  // A wall across the walled world keeps the second key, or the door, from
+  // the hero; without the walls around, it walks out of the world.
+  const std::string open = "time 30\nhero 5 3\nkey 9 3\nwall horizontal 0 10 125 10\n";
+  const std::string split = open + "wall horizontal 0 0 125 0\nwall horizontal 0 100 125 100\n" +
+                            "wall vertical 0 1 0 99\nwall vertical 125 1 125 99\n";
   vt_test::writeFile("key.maze", split + "key 5 20\ndoor 20 3\n");
   vt_test::writeFile("door.maze", split + "door 20 20\n");
   vt_test::writeFile("bad.maze", "time 30\nhero 3 x\n");
@@ -57,6 +60,14 @@ TEST_F(MazeCheckTest, ShippedMazesAndExportedLevelsCanBeWonAndWhatCannotBeReache
       {dir + "/door.maze", 1, dir + "/door.maze: the door at (20, 20) cannot be reached."});
   cases.push_back({dir + "/bad.maze", 1,
                    "maze: " + dir + "/bad.maze:2:8: expected y, a whole number from 0 to 100"});
+  vt_test::writeFile("open.maze", open + "door 20 3\n");
+  cases.push_back(
+      {dir + "/open.maze", 1, dir + "/open.maze: the hero can walk out of the world from (5, 0)."});
+  vt_test::makeFifo("pipe.maze");
+  for (const char* name : {"/pipe.maze", "/none.maze"})
+    cases.push_back({dir + name, 1,
+                     "maze: " + dir + name + ": cannot be read: " +
+                         (name[1] == 'p' ? "not a regular file" : "No such file or directory")});
   for (const Case& c : cases) {
     EXPECT_EQ(run("--check '" + c.file + "'"), c.status) << c.file;
     EXPECT_EQ(said(), c.said);

@@ -24,6 +24,12 @@ std::string text(const LevelPlan& plan) {
   return out.str();
 }
 
+std::string repeated(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; i++) out += text;
+  return out;
+}
+
 bool read(const std::string& text, Maze& maze, std::string& error) {
   std::istringstream in(text);
   return readMaze(in, "m.maze", maze, error);
@@ -34,8 +40,10 @@ bool read(const std::string& text, Maze& maze, std::string& error) {
 TEST(MazeFileTest, ADrawingMakesItsPiecesRowByRowWithCornersJoinedAsDrawn) {
   Maze maze;
   std::string error;
-  ASSERT_TRUE(read("# corners\nname  A  box \ntime 9\nmap\n+--+\n|@k|\n+-[===]-+\nend\nkey 1 1\n",
-                   maze, error))
+  // A byte-order mark first is skipped.
+  ASSERT_TRUE(read(
+      "\xEF\xBB\xBF# corners\nname  A  box \ntime 9\nmap\n+--+\n|@k|\n+-[===]-+\nend\nkey 1 1\n",
+      maze, error))
       << error;
   EXPECT_EQ(maze.name, "A  box");
   EXPECT_EQ(text(maze.plan), "9 door 1 2 4,2 hero 1,1 keys 2,1 1,1");
@@ -85,11 +93,17 @@ TEST(MazeFileTest, FaultsAreRefusedWithLineColumnAndWhatWasExpected) {
        "'+', '@', 'k' or the door '[===]'"},
       {head + "map\n" + std::string(127, '-') + "\nend\n",
        "m.maze:4:127: expected the end of the row: a map has at most 126 columns"},
+      {"time 30\nhero 125 99\n",
+       "m.maze:2:1: expected a hero inside the world: x from 0 to 124, y from 0 to 99"},
+      {head + std::string(5000, '#') + "\n",
+       "m.maze:3:4097: expected the end of the line: a line has at most 4096 characters"},
+      {head + repeated("#########\n", 110000),
+       "m.maze:104858:1: expected the end of the file: a maze file has at most 1048576 bytes"},
   };
   for (const auto& [text, expected] : cases) {
     Maze maze;
     std::string error;
-    EXPECT_FALSE(read(text, maze, error)) << text;
-    EXPECT_EQ(error, expected) << text;
+    EXPECT_FALSE(read(text, maze, error)) << text.substr(0, 60);
+    EXPECT_EQ(error, expected) << text.substr(0, 60);
   }
 }
