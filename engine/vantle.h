@@ -11,6 +11,7 @@
 #include "core/EventPath.h"
 #include "core/EventStep.h"
 #include "core/EventView.h"
+#include "core/FileAccess.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "core/Manager.h"

@@ -24,7 +24,8 @@ void checkFits(const Maze& maze) {
   auto inWorld = [](Cell c) { return c.x >= 0 && c.x <= 125 && c.y >= 0 && c.y <= 100; };
   const LevelPlan& plan = maze.plan;
   FUZZ_CHECK(plan.time_limit >= 1 && plan.time_limit <= 999);
-  FUZZ_CHECK(inWorld(plan.hero) && inWorld(plan.door));
+  FUZZ_CHECK(inWorld(plan.door) && plan.hero.x >= 0 && plan.hero.x < 125 && plan.hero.y >= 0 &&
+             plan.hero.y < 100);
   FUZZ_CHECK(plan.door_keys == static_cast<int>(plan.keys.size()));
   FUZZ_CHECK(plan.keys.empty() || plan.has_door);
   FUZZ_CHECK(std::all_of(plan.keys.begin(), plan.keys.end(), inWorld));

@@ -1,12 +1,12 @@
 #include "BestTimes.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "core/Config.h"
+#include "core/FileAccess.h"
 #include "core/LogManager.h"
 #include "core/Platform.h"
 
@@ -14,6 +14,8 @@ namespace {
 
 const int MAX_SECONDS = 9999;
 const int MAX_LEVEL = 999;
+// A line for every level fits many times over.
+const std::uint64_t MAX_BYTES = 64 * 1024;
 
 // One "level seconds" line; false for anything else.
 bool readLine(const std::string& line, int& level, int& seconds) {
@@ -56,12 +58,14 @@ void BestTimes::load() {
   std::error_code error;
   if (file.empty() || !std::filesystem::exists(file, error)) return;
   vt::LogManager& log = vt::LogManager::getInstance();
-  std::ifstream in(file);
-  if (!in || std::filesystem::is_directory(file, error)) {
-    log.writeLog("BestTimes::load(): Warning! Cannot read '%s'; the best times start afresh.",
-                 file.c_str());
+  std::string text;
+  std::string reason = vt::readFile(file, MAX_BYTES, text);
+  if (!reason.empty()) {
+    log.writeLog("BestTimes::load(): Warning! Cannot read '%s' (%s); the best times start afresh.",
+                 file.c_str(), reason.c_str());
     return;
   }
+  std::istringstream in(text);
   int damaged = 0, number = 0;
   for (std::string line; std::getline(in, line);) {
     number++;
@@ -85,25 +89,18 @@ void BestTimes::load() {
 void BestTimes::save() {
   if (file.empty()) return;
   std::filesystem::path path(file);
-  std::string temporary = file + ".tmp";
   std::error_code error;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
-  bool written = false;
-  {
-    std::ofstream out(temporary, std::ios::trunc);
-    out << "# The maze game's best times: a level, then the fewest seconds it was won in.\n";
-    for (const auto& [level, seconds] : times) out << level << ' ' << seconds << '\n';
-    out.close();
-    written = !out.fail();
-  }
-  if (written && std::rename(temporary.c_str(), file.c_str()) == 0) return;
-  std::filesystem::remove(temporary, error);
-  if (save_failed) return;
+  std::ostringstream text;
+  text << "# The maze game's best times: a level, then the fewest seconds it was won in.\n";
+  for (const auto& [level, seconds] : times) text << level << ' ' << seconds << '\n';
+  std::string reason = vt::replaceFile(file, text.str());
+  if (reason.empty() || save_failed) return;
   save_failed = true;
   vt::LogManager::getInstance().writeLog(
-      "BestTimes::save(): Warning! Cannot write '%s'; the best times are kept until the game "
-      "ends.",
-      file.c_str());
+      "BestTimes::save(): Warning! Cannot write '%s' (%s); the best times are kept until the "
+      "game ends.",
+      file.c_str(), reason.c_str());
 }
 
 std::string bestTimesFile() {

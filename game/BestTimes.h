@@ -1,9 +1,10 @@
 // The fewest seconds each level was won in, kept in a small text file: a
 // comment line, then one line per level with the level's number and its
 // seconds. The file is read at the first question and written whole, to a
-// temporary file first that then takes its name, so a crash never leaves
-// half a file. A damaged, unreadable or unwritable file is said once in the
-// log; the times go on in memory and the other levels' times are kept.
+// new temporary file first that then takes its name, so a crash never
+// leaves half a file and a link planted beside it is never followed. A
+// damaged, unreadable or unwritable file is said once in the log; the
+// times go on in memory and the other levels' times are kept.
 #pragma once
 
 #include <map>

@@ -21,7 +21,13 @@ std::string where(Cell cell) {
 MazeVerdict judge(const Maze& maze) {
   std::vector<vt::Object*> heroes = objectsOfType("Hero");
   if (heroes.empty()) return {false, "the maze has no hero"};
+  std::vector<vt::Object*> doors = objectsOfType("Door");
+  if (doors.empty()) return {false, "no door: the maze cannot be won"};
   RoutePlanner planner(heroes.back());
+  // A hero that leaves the world is lost from the view and the game.
+  Cell edge{};
+  if (planner.wayOut(edge))
+    return {false, "the hero can walk out of the world from " + where(edge)};
   std::vector<Cell> walk;
   Cell push{};
   // Keys are SOFT: taking one changes no way, so each is planned from the start.
@@ -30,10 +36,6 @@ MazeVerdict judge(const Maze& maze) {
     if (!planner.walkTo({keys[i]}, false, walk, push))
       return {false, "key " + std::to_string(i + 1) + " at " + where(maze.plan.keys[i]) +
                          " cannot be reached"};
-  std::vector<vt::Object*> doors = objectsOfType("Door");
-  if (doors.empty())
-    return {keys.empty(),
-            keys.empty() ? "nothing to reach: no keys and no door" : "the keys lead to no door"};
   if (!planner.walkTo(doors, true, walk, push))
     return {false, "the door at " + where(maze.plan.door) + " cannot be reached"};
   return {true,

@@ -9,7 +9,9 @@
 struct MazeVerdict {
   bool winnable;
   /// "every key and then the door can be reached", "key 2 at (12, 70)
-  /// cannot be reached", "the door at (35, 0) cannot be reached", ...
+  /// cannot be reached", "the door at (35, 0) cannot be reached", "no
+  /// door: the maze cannot be won", "the hero can walk out of the world
+  /// from (0, 3)", ...
   std::string text;
 };
 

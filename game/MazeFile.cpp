@@ -5,18 +5,24 @@
 
 #include "MazeFault.h"
 #include "MazeMap.h"
+#include "Setup.h"
 #include "WallKind.h"
 #include "core/FileAccess.h"
 
 namespace {
 
 const int MAX_X = 125, MAX_Y = 100;
+// The hero stands inside the world, which ends before the walls' last row
+// and column.
+const int WORLD_X = static_cast<int>(WORLD_HORIZONTAL), WORLD_Y = static_cast<int>(WORLD_VERTICAL);
+// Far more than any maze needs, and little to read.
+const std::size_t MAX_LINE = 4096;
+const std::size_t MAX_BYTES = 1 << 20;
+const std::string BYTE_ORDER_MARK = "\xEF\xBB\xBF";
 const int MAX_TIME = 999;
 const std::size_t MAX_NAME = 40;
 const std::size_t MAX_KEYS = 100;
 const int MAX_PIECES = 20000;
-// Far more than the largest map and 20000 piece lines take.
-const std::uint64_t MAX_FILE_BYTES = 4 << 20;
 
 const std::vector<std::string> KEYWORDS = {"name", "time", "map", "door", "key", "hero", "wall"};
 
@@ -114,12 +120,29 @@ class Reader : public MapSink {
 
 bool Reader::read(std::istream& in, std::string& error_out) {
   bool in_map = false;
-  for (std::string line; std::getline(in, line) && error.empty();) {
+  std::size_t bytes = 0;
+  std::string line;
+  for (vt::LineRead got;
+       error.empty() && (got = vt::readLine(in, line, MAX_LINE)) != vt::LineRead::END;) {
     line_number++;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+    bytes += line.size() + 1;
+    // A line too long is kept as read, for its column past the limit.
+    if (got != vt::LineRead::TOO_LONG) {
+      if (line_number == 1 && line.compare(0, BYTE_ORDER_MARK.size(), BYTE_ORDER_MARK) == 0)
+        line.erase(0, BYTE_ORDER_MARK.size());
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+    }
     line_end = static_cast<int>(line.size()) + 1;
     lines.push_back(line);
     map_rows.push_back(in_map && trimmed(line) != "end");
+    if (got == vt::LineRead::TOO_LONG) {
+      fail(line_number, MAX_LINE + 1, "the end of the line: a line has at most 4096 characters");
+      break;
+    }
+    if (bytes > MAX_BYTES) {
+      fail(line_number, 1, "the end of the file: a maze file has at most 1048576 bytes");
+      break;
+    }
     if (in_map && trimmed(line) == "end") {
       in_map = false;
       map.resolve(*this);
@@ -276,6 +299,8 @@ bool Reader::addKey(Cell cell, int line, int column) {
 
 bool Reader::addHero(Cell cell, int line, int column) {
   if (has_hero) return fail(line, column, "only one hero");
+  if (cell.x >= WORLD_X || cell.y >= WORLD_Y)
+    return fail(line, column, "a hero inside the world: x from 0 to 124, y from 0 to 99");
   has_hero = true;
   maze.plan.hero = cell;
   return true;
@@ -306,17 +331,14 @@ bool readMaze(std::istream& in, const std::string& name, Maze& maze, std::string
 }
 
 bool readMazeFile(const std::string& path, Maze& maze, std::string& error) {
+  // One byte past the cap tells a file too long, at its line.
   vt::ReadFile file;
-  std::string reason = file.open(path, MAX_FILE_BYTES);
+  std::string reason = file.open(path, MAX_BYTES + 1);
   if (!reason.empty()) {
     error = path + ": cannot be read: " + reason;
     return false;
   }
-  bool read = readMaze(file.stream(), path, maze, error);
-  // Whatever went wrong in a file cut at the cap, the cap is the fault.
-  if (!file.overCap()) return read;
-  error = path + ": cannot be read: larger than " + std::to_string(MAX_FILE_BYTES) + " bytes";
-  return false;
+  return readMaze(file.stream(), path, maze, error);
 }
 
 void writeMaze(std::ostream& out, const Maze& maze) {

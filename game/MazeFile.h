@@ -26,8 +26,10 @@
 // (X2, Y2); "with" makes two runs one piece of each in turn. X is 0 to 125,
 // Y 0 to 100. The game makes the door, the keys, the hero and then the walls,
 // keys and walls in the order the file gives them (a map row by row).
-// A maze has one hero, at most one door, which needs every key, and keys
-// only with a door.
+// A maze has one hero, inside the world (x 0 to 124, y 0 to 99), at most one
+// door, which needs every key, and keys only with a door. A file holds at
+// most 1 MiB in lines of at most 4096 characters; a UTF-8 byte-order mark
+// at its start is skipped.
 #pragma once
 
 #include <istream>
@@ -42,8 +44,8 @@
 /// 'time'?" after a keyword one letter off.
 bool readMaze(std::istream& in, const std::string& name, Maze& maze, std::string& error);
 
-/// Reads the maze file at path, named so in errors; one that cannot be
-/// read is refused with the system's reason.
+/// Reads the maze file at path, named so in errors; one that is no regular
+/// file, or cannot be opened, gives "PATH: cannot be read: REASON".
 bool readMazeFile(const std::string& path, Maze& maze, std::string& error);
 
 /// Writes the maze as lines that list its pieces in the order the game makes

@@ -37,6 +37,39 @@ bool RoutePlanner::toGoal(std::vector<Cell>& walk, Cell& push_step) {
 bool RoutePlanner::walkTo(const std::vector<vt::Object*>& goals, bool push, std::vector<Cell>& walk,
                           Cell& push_step) {
   int first = push ? 1 : 0, last = push ? 4 : 0;
+  return search(
+      [&](int x, int y) {
+        for (vt::Object* p_goal : goals)
+          for (int d = first; d <= last; d++)
+            if (vt::boxIntersectsBox(vt::getWorldBox(p_walker, at(x + DX[d], y + DY[d])),
+                                     vt::getWorldBox(p_goal))) {
+              push_step = Cell{DX[d], DY[d]};
+              return true;
+            }
+        return false;
+      },
+      walk);
+}
+
+bool RoutePlanner::wayOut(Cell& from) {
+  std::vector<Cell> walk;
+  return search(
+      [&](int x, int y) {
+        for (int d = 1; d <= 4; d++) {
+          int out_x = x + DX[d], out_y = y + DY[d];
+          bool outside = out_x < 0 || out_y < 0 || out_x >= WIDTH || out_y >= HEIGHT;
+          if (outside &&
+              !vt::WorldManager::getInstance().getHardCollision(p_walker, at(out_x, out_y))) {
+            from = Cell{x, y};
+            return true;
+          }
+        }
+        return false;
+      },
+      walk);
+}
+
+bool RoutePlanner::search(const std::function<bool(int, int)>& reached, std::vector<Cell>& walk) {
   int start_x = static_cast<int>(p_walker->getPosition().getX()),
       start_y = static_cast<int>(p_walker->getPosition().getY());
   if (start_x < 0 || start_y < 0 || start_x >= WIDTH || start_y >= HEIGHT) return false;
@@ -47,15 +80,11 @@ bool RoutePlanner::walkTo(const std::vector<vt::Object*>& goals, bool push, std:
   while (!queue.empty()) {
     int cell = queue.front(), x = cell % WIDTH, y = cell / WIDTH;
     queue.pop_front();
-    for (vt::Object* p_goal : goals)
-      for (int d = first; d <= last; d++)
-        if (vt::boxIntersectsBox(vt::getWorldBox(p_walker, at(x + DX[d], y + DY[d])),
-                                 vt::getWorldBox(p_goal))) {
-          push_step = Cell{DX[d], DY[d]};
-          for (walk.clear(); cell != start; cell = from[static_cast<std::size_t>(cell)])
-            walk.insert(walk.begin(), Cell{cell % WIDTH, cell / WIDTH});
-          return true;
-        }
+    if (reached(x, y)) {
+      for (walk.clear(); cell != start; cell = from[static_cast<std::size_t>(cell)])
+        walk.insert(walk.begin(), Cell{cell % WIDTH, cell / WIDTH});
+      return true;
+    }
     for (int d = 1; d <= 4; d++) {
       int next = (y + DY[d]) * WIDTH + x + DX[d];
       if (isOpen(x + DX[d], y + DY[d]) && from[static_cast<std::size_t>(next)] < 0) {

@@ -6,6 +6,7 @@
 // won, and by the tests to play the game.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,13 @@ class RoutePlanner {
   /// The walk to the nearest key or, once all are taken, to the door.
   bool toGoal(std::vector<Cell>& walk, Cell& push_step);
 
+  /// Whether the walker can step out of the world: from, the nearest cell
+  /// it steps out from.
+  bool wayOut(Cell& from);
+
  private:
+  /// The shortest walk to a cell where reached(x, y) holds; false if none.
+  bool search(const std::function<bool(int, int)>& reached, std::vector<Cell>& walk);
   bool isOpen(int x, int y);
 
   const vt::Object* p_walker;

@@ -7,7 +7,9 @@
 // maze in FILE can be won, --export N only writes built-in level N to
 // standard output as a maze file, and --help lists the options and keys.
 #include <cstdio>
+#include <filesystem>
 #include <iostream>
+#include <sstream>
 #include <string>
 
 #include "maze.h"
@@ -19,6 +21,20 @@ int exportLevel(int level) {
             << "makes them.\n";
   writeMaze(std::cout, builtInMaze(level));
   return std::cout.flush() ? 0 : 1;
+}
+
+// A recorded run depends on the mazes it plays: the recording keeps their
+// name and a digest of their pieces, and its replay must play the same.
+void describeRun(const std::string& maze_file) {
+  vt::TextDigest digest;
+  for (int level = 1; level <= levelCount(); level++) {
+    std::ostringstream maze;
+    writeMaze(maze, levelMaze(level));
+    digest.add(maze.str());
+  }
+  std::string name =
+      maze_file.empty() ? "built-in" : std::filesystem::path(maze_file).filename().string();
+  vt::InputManager::getInstance().setRunContext("maze " + name + " " + digest.hex());
 }
 
 bool takeMazeFile(const std::string& file) {
@@ -55,6 +71,7 @@ int main(int argc, char** argv) {
   if (!options.check_file.empty()) return checkMazeFile(options.check_file);
   if (!options.maze_file.empty() && !takeMazeFile(options.maze_file)) return 1;
   takeRunOptions(options);
+  describeRun(options.maze_file);
   vt::LogManager& log = vt::LogManager::getInstance();
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("maze");
@@ -70,5 +87,5 @@ int main(int argc, char** argv) {
   if (p_music) p_music->play();
   game.run();
   game.shutDown();
-  return 0;
+  return game.exitStatus("maze");
 }

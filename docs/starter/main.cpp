@@ -94,5 +94,5 @@ int main() {
   vt::LogManager::getInstance().writeLog("main(): The rover moved %d times and honked %d times.",
                                          p_moves->getValue(), p_rover->getHonks());
   game.shutDown();
-  return 0;
+  return game.exitStatus("starter");
 }

@@ -21,9 +21,19 @@ std::string systemReason() { return std::strerror(errno); }
 // Reads an open descriptor in chunks, never past the cap.
 class ReadFile::Buffer : public std::streambuf {
  public:
-  Buffer(int new_fd, std::uint64_t new_cap) : fd(new_fd), left(new_cap), chunk(CHUNK) {}
+  Buffer(int new_fd, std::uint64_t new_cap)
+      : fd(new_fd), cap(new_cap), left(new_cap), chunk(CHUNK) {}
   ~Buffer() override { ::close(fd); }
   bool over_cap = false;
+
+  /// Back to the first byte; false when the file cannot seek.
+  bool restart() {
+    if (lseek(fd, 0, SEEK_SET) != 0) return false;
+    left = cap;
+    over_cap = false;
+    setg(nullptr, nullptr, nullptr);
+    return true;
+  }
 
  protected:
   int_type underflow() override {
@@ -48,9 +58,31 @@ class ReadFile::Buffer : public std::streambuf {
 
  private:
   int fd;
+  std::uint64_t cap;
   std::uint64_t left;
   std::vector<char> chunk;
 };
+
+int openRegularFile(const std::string& path, std::string& reason) {
+  // Non-blocking, so that a pipe with no writer does not hold the open.
+  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    reason = systemReason();
+    return -1;
+  }
+  struct stat info;
+  if (fstat(fd, &info) != 0)
+    reason = systemReason();
+  else if (!S_ISREG(info.st_mode))
+    reason = S_ISDIR(info.st_mode) ? "is a directory" : "not a regular file";
+  if (!reason.empty()) {
+    ::close(fd);
+    return -1;
+  }
+  int flags = fcntl(fd, F_GETFL);
+  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return fd;
+}
 
 ReadFile::ReadFile() : p_stream(std::make_unique<std::istream>(nullptr)) {}
 ReadFile::~ReadFile() = default;
@@ -58,21 +90,9 @@ ReadFile::~ReadFile() = default;
 std::string ReadFile::open(const std::string& path, std::uint64_t max_bytes) {
   p_stream = std::make_unique<std::istream>(nullptr);
   p_buffer.reset();
-  // Non-blocking, so that a pipe with no writer does not hold the open.
-  int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return systemReason();
-  struct stat info;
-  if (fstat(fd, &info) != 0) {
-    std::string reason = systemReason();
-    ::close(fd);
-    return reason;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    ::close(fd);
-    return S_ISDIR(info.st_mode) ? "is a directory" : "not a regular file";
-  }
-  int flags = fcntl(fd, F_GETFL);
-  if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  std::string reason;
+  int fd = openRegularFile(path, reason);
+  if (fd < 0) return reason;
   p_buffer = std::make_unique<Buffer>(fd, max_bytes);
   p_stream = std::make_unique<std::istream>(p_buffer.get());
   return "";
@@ -81,6 +101,30 @@ std::string ReadFile::open(const std::string& path, std::uint64_t max_bytes) {
 std::istream& ReadFile::stream() { return *p_stream; }
 
 bool ReadFile::overCap() const { return p_buffer && p_buffer->over_cap; }
+
+bool ReadFile::rewind() {
+  if (!p_buffer || !p_buffer->restart()) return false;
+  p_stream->clear();
+  return true;
+}
+
+LineRead readLine(std::istream& in, std::string& line, std::size_t max_length) {
+  line.clear();
+  std::streambuf* p_buffer = in.rdbuf();
+  int c = p_buffer ? p_buffer->sbumpc() : EOF;
+  if (c == EOF) {
+    in.setstate(std::ios::eofbit);
+    return LineRead::END;
+  }
+  // One more character is let in, for a carriage return.
+  for (; c != EOF && c != '\n'; c = p_buffer->sbumpc()) {
+    if (line.size() > max_length) return LineRead::TOO_LONG;
+    line.push_back(static_cast<char>(c));
+  }
+  if (c == EOF) in.setstate(std::ios::eofbit);
+  bool too_long = line.size() > max_length && line.back() != '\r';
+  return too_long ? LineRead::TOO_LONG : LineRead::LINE;
+}
 
 std::string readFile(const std::string& path, std::uint64_t max_bytes, std::string& text) {
   text.clear();

@@ -14,6 +14,11 @@
 
 namespace vt {
 
+/// Opens path for reading if it is a regular file, without blocking on a
+/// pipe: its descriptor, closed on exec, or -1 with the reason (the
+/// system's, "is a directory" or "not a regular file").
+int openRegularFile(const std::string& path, std::string& reason);
+
 /// A regular file opened for reading, at most a cap of bytes.
 class ReadFile {
  public:
@@ -33,6 +38,10 @@ class ReadFile {
   /// Whether the stream stopped at the cap with more bytes in the file.
   bool overCap() const;
 
+  /// Goes back to the first byte, the cap counted afresh; false when the
+  /// file is not open or cannot go back.
+  bool rewind();
+
  private:
   class Buffer;
   std::unique_ptr<Buffer> p_buffer;
@@ -42,6 +51,15 @@ class ReadFile {
 /// Reads a regular file whole into text. Empty on success, else the reason;
 /// past max_bytes the reason names the cap.
 std::string readFile(const std::string& path, std::uint64_t max_bytes, std::string& text);
+
+/// How reading a line went.
+enum class LineRead { LINE, END, TOO_LONG };
+
+/// Reads the next line of in without its line feed (a carriage return
+/// before it stays): END when the stream has no more, TOO_LONG when it has
+/// more than max_length characters before the line feed, not counting a
+/// carriage return (the rest of the line is then left unread).
+LineRead readLine(std::istream& in, std::string& line, std::size_t max_length);
 
 /// A file written anew beside the one it replaces, which only commit()
 /// replaces; dropped without commit, it leaves the old file as it was.

@@ -31,6 +31,7 @@ GameManager& GameManager::getInstance() {
 int GameManager::startUp() {
   LogManager& log = LogManager::getInstance();
   start_error.clear();
+  run_error.clear();
   loadConfig(readConfig());
   if (log.startUp() != 0) return startFailed("Error starting LogManager!");
   log.writeLog("****************************************************");
@@ -125,6 +126,12 @@ int GameManager::abandonStartUp(const std::string& program) {
   return 1;
 }
 
+int GameManager::exitStatus(const std::string& program) const {
+  if (run_error.empty()) return 0;
+  fprintf(stderr, "%s: %s\n", program.c_str(), run_error.c_str());
+  return 1;
+}
+
 void GameManager::run() {
   LogManager& log = LogManager::getInstance();
   log.writeLog(1, "GameManager::run(): starting game loop");
@@ -184,7 +191,7 @@ void GameManager::setStepCount(int new_step_count) {
 void GameManager::shutDown() {
   LogManager& log = LogManager::getInstance();
   game_over = true;
-  InputManager::getInstance().closeRunFiles();
+  run_error = InputManager::getInstance().closeRunFiles();
   if (timeEndPeriod(1) == TIMER_CANNOT_ACCEPT)
     log.writeLog(1, "GameManager()::shutDown(): Warning!  timeEndPeriod() cannot accept 1 msec.");
   WorldManager::getInstance().shutDown();

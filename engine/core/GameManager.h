@@ -28,6 +28,11 @@ class GameManager : public Manager {
   /// tells more. The status for the program to end with: 1.
   int abandonStartUp(const std::string& program);
 
+  /// For a program after its shutDown: 0, or when a replay did not end as
+  /// its recording did, or a recording could not be kept, 1 after saying
+  /// why on standard error in one line headed by the program's name.
+  int exitStatus(const std::string& program) const;
+
   /// Runs the game loop until the game-over flag is set: one frame after
   /// another, each filled up to the frame time with a sleep.
   void run();
@@ -64,6 +69,7 @@ class GameManager : public Manager {
   bool game_over;
   bool stop_said;  // the stop signal or the replay's end has been logged
   std::string start_error;
+  std::string run_error;  // of a replay or recording, at shut-down
   int frame_time;
   int step_count;
 };

@@ -35,4 +35,17 @@ std::string toString(char c) { return c == '\0' ? std::string("0") : std::string
 
 std::string toString(bool b) { return b ? "true" : "false"; }
 
+void TextDigest::add(const std::string& text) {
+  for (char c : text) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+}
+
+std::string TextDigest::hex() const {
+  char text[17];
+  snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
+  return text;
+}
+
 }  // namespace vt

@@ -1,6 +1,7 @@
 // Small text helpers shared by the log, the view objects and serialization.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace vt {
@@ -16,5 +17,16 @@ std::string toString(float f);
 std::string toString(char c);
 /// "true" or "false".
 std::string toString(bool b);
+
+/// A digest of texts added in order, 16 hexadecimal digits (64-bit FNV-1a):
+/// equal texts give equal digests, and different ones almost surely not.
+class TextDigest {
+ public:
+  void add(const std::string& text);
+  std::string hex() const;
+
+ private:
+  std::uint64_t hash = 14695981039346656037ull;
+};
 
 }  // namespace vt

@@ -1,11 +1,13 @@
 #include "presentation/InputManager.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <tuple>
 #include <utility>
 
 #include "core/Config.h"
 #include "core/EventMouse.h"
+#include "core/FileAccess.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include <SFML/Graphics/RenderWindow.hpp>
@@ -162,60 +164,123 @@ InputSource* InputManager::frameSource() {
   return p_frame_source;
 }
 
+void InputManager::setRunContext(const std::string& context) {
+  run_context = context;
+  std::replace_if(
+      run_context.begin(), run_context.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+}
+
+namespace {
+// Why a recording does not fit the run about to start, which has head as
+// its own; empty when it fits.
+std::string misfit(const RecordedRun& recorded, const RecordedRun& head) {
+  auto window = [](const RecordedRun& run) {
+    return std::to_string(run.columns) + " " + std::to_string(run.rows);
+  };
+  const std::tuple<const char*, std::string, std::string> settings[] = {
+      {"frame_time", std::to_string(recorded.frame_time), std::to_string(head.frame_time)},
+      {"window", window(recorded), window(head)},
+      {"game", "'" + recorded.game + "'", "'" + head.game + "'"}};
+  for (const auto& [name, then, now] : settings)
+    if (then != now) return std::string("its '") + name + "' is " + then + ", this run's is " + now;
+  return "";
+}
+}  // namespace
+
 std::string InputManager::openRunFiles(int& seed) {
   const Config& config = Config::getInstance();
+  const GraphicsManager& graphics = GraphicsManager::getInstance();
   LogManager& log = LogManager::getInstance();
   p_replay.reset();
+  p_replay_file.reset();
   p_recording.reset();
   replay_file = config.getReplayFile();
+  record_file = config.getRecordFile();
+  RecordedRun head;
+  head.frame_time = config.getFrameTime();
+  head.columns = graphics.getHorizontal();
+  head.rows = graphics.getVertical();
+  head.game = run_context;
   std::string origin = "InputManager::openRunFiles(): ";
   if (!replay_file.empty()) {
-    std::error_code ignored;
-    std::ifstream in;
-    if (std::filesystem::is_regular_file(replay_file, ignored))
-      in.open(replay_file, std::ios::binary);
-    if (!in.is_open()) return origin + "Cannot read the replay file '" + replay_file + "'.";
+    // Read once whole to check it, then frame by frame as the replay goes.
+    auto p_file = std::make_unique<ReadFile>();
+    std::string reason = p_file->open(replay_file, MAX_RECORD_BYTES);
+    if (!reason.empty())
+      return origin + "Cannot read the replay file '" + replay_file + "': " + reason + ".";
     RecordedRun run;
     int line = 0;
-    std::string reason;
-    if (!readRecording(in, run, line, reason))
+    bool sound = readRecording(p_file->stream(), run, line, reason);
+    if (p_file->overCap())
+      reason = "past the " + std::to_string(MAX_RECORD_BYTES) + " bytes a recording may hold";
+    if (!sound || p_file->overCap())
       return origin + "Replay file '" + replay_file + "' refused, line " + std::to_string(line) +
              ": " + reason + ".";
+    reason = misfit(run, head);
+    if (!reason.empty())
+      return origin + "Replay file '" + replay_file + "' does not fit this run: " + reason + ".";
+    if (!p_file->rewind())
+      return origin + "Cannot read the replay file '" + replay_file + "' again.";
     seed = run.seed;
-    p_replay = std::make_unique<ReplayInput>(std::move(run));
+    p_replay_file = std::move(p_file);
+    p_replay = std::make_unique<ReplayInput>(p_replay_file->stream(), std::move(run));
     log.writeLog(1, "%sReplaying the input of '%s'.", origin.c_str(), replay_file.c_str());
   }
-  std::string record_file = config.getRecordFile();
   if (!record_file.empty()) {
+    head.seed = seed;
     p_recording = std::make_unique<RecordingInput>();
-    if (!p_recording->open(record_file, seed)) {
+    std::string reason = p_recording->open(record_file, head);
+    if (!reason.empty()) {
       p_replay.reset();
       p_recording.reset();
-      return origin + "Cannot write the record file '" + record_file + "'.";
+      return origin + "Cannot write the record file '" + record_file + "': " + reason + ".";
     }
     log.writeLog(1, "%sRecording the input to '%s'.", origin.c_str(), record_file.c_str());
   }
   return "";
 }
 
-void InputManager::closeRunFiles() {
+std::string InputManager::closeRunFiles() {
   LogManager& log = LogManager::getInstance();
-  bool compare = p_replay && p_replay->getRun().ended;
-  std::string state = p_recording || compare ? worldState() : "";
-  if (p_recording) p_recording->finish(state);
+  std::string origin = "InputManager::closeRunFiles(): ";
+  std::string state = p_recording || p_replay ? worldState() : "";
+  std::string complaint;
+  if (p_replay) {
+    const RecordedRun& run = p_replay->getRun();
+    if (p_replay->getFrameCount() == run.frame_count &&
+        (run.end_state.empty() || state == run.end_state)) {
+      log.writeLog(1, "%sThe replay of '%s' ends as its recording did.", origin.c_str(),
+                   replay_file.c_str());
+    } else {
+      complaint = "The replay of '" + replay_file + "' ends after " +
+                  std::to_string(p_replay->getFrameCount()) + " of " +
+                  std::to_string(run.frame_count) + " frames in state " + state +
+                  ", its recording in state " +
+                  (run.end_state.empty() ? "(not given)" : run.end_state) + ".";
+      log.writeLog("%sWarning! %s", origin.c_str(), complaint.c_str());
+      // A replay cut short must not cut short the recording it replays.
+      std::error_code error;
+      if (p_recording && std::filesystem::equivalent(record_file, replay_file, error)) {
+        p_recording->discard();
+        p_recording.reset();
+        log.writeLog("%sThe new recording is not kept: '%s' stays as it was.", origin.c_str(),
+                     record_file.c_str());
+      }
+    }
+  }
+  if (p_recording) {
+    std::string reason = p_recording->finish(state);
+    if (!reason.empty()) {
+      std::string failed = "Cannot write the record file '" + record_file + "': " + reason + ".";
+      log.writeLog("%sError! %s", origin.c_str(), failed.c_str());
+      if (complaint.empty()) complaint = failed;
+    }
+  }
   p_recording.reset();
-  if (compare && state == p_replay->getRun().end_state &&
-      p_replay->getFrameCount() == p_replay->getRun().frame_count)
-    log.writeLog(1, "InputManager::closeRunFiles(): The replay of '%s' ends as its recording did.",
-                 replay_file.c_str());
-  else if (compare)
-    log.writeLog(
-        "InputManager::closeRunFiles(): Warning! The replay of '%s' ends after %ld of %ld frames "
-        "in state %s, its recording in state %s.",
-        replay_file.c_str(), p_replay->getFrameCount(), p_replay->getRun().frame_count,
-        state.c_str(), p_replay->getRun().end_state.c_str());
   p_replay.reset();
+  p_replay_file.reset();
   p_reading = p_source;
+  return complaint;
 }
 
 bool InputManager::replayEnded() const { return p_replay && p_replay->atEnd(); }

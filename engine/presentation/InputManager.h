@@ -15,6 +15,7 @@
 
 namespace vt {
 
+class ReadFile;
 class ReplayInput;
 class RecordingInput;
 
@@ -46,17 +47,24 @@ class InputManager : public Manager {
   /// set; null goes back to the window.
   void setInputSource(InputSource* p_new_source);
 
+  /// What the run depends on beyond the engine's own settings, as the game
+  /// tells it (its levels, say): a recording keeps it, and a replay must
+  /// find it the same. One line; set it before the game manager starts.
+  void setRunContext(const std::string& context);
+
   /// Starts replaying the input of the configuration's replay file instead
   /// of the live input, with its seed, and recording the input read to its
   /// record file, with the seed given. Empty on success, else why not (a
-  /// replay file that is damaged or no recording, with the line).
+  /// replay file that is damaged or no recording, with the line, or one
+  /// made with another frame time, window size or run context).
   std::string openRunFiles(int& seed);
 
-  /// Ends the recording with the world's state, and says whether a replay
-  /// ended in the state its recording did. Call before the world empties.
-  void closeRunFiles();
+  /// Ends the recording with the world's state and puts it in place, and
+  /// says whether a replay ended as its recording did. Empty when all went
+  /// as recorded, else why not. Call before the world empties.
+  std::string closeRunFiles();
 
-  /// Whether a replay has handed out every frame it recorded.
+  /// Whether a replay has no frame left to hand out.
   bool replayEnded() const;
 
  private:
@@ -73,10 +81,13 @@ class InputManager : public Manager {
 
   InputSource window_source;
   InputSource* p_source;
-  InputSource* p_reading;  // this frame's
+  InputSource* p_reading;                   // this frame's
+  std::unique_ptr<ReadFile> p_replay_file;  // read by p_replay
   std::unique_ptr<ReplayInput> p_replay;
   std::unique_ptr<RecordingInput> p_recording;
   std::string replay_file;
+  std::string record_file;
+  std::string run_context;
 };
 
 }  // namespace vt

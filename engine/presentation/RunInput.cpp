@@ -1,9 +1,8 @@
 #include "presentation/RunInput.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <cstdio>
 
+#include "core/Utility.h"
 #include "path/PathManager.h"
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
@@ -12,81 +11,69 @@
 namespace vt {
 
 std::string worldState() {
-  // FNV-1a over every object's text, in the world's order.
-  std::uint64_t hash = 14695981039346656037ull;
+  TextDigest digest;
   ObjectList all = WorldManager::getInstance().getAllObjects(true);
   for (ObjectListIterator it(&all); !it.isDone(); it.next())
-    for (char c : it.currentObject()->serialize(true) + "\n") {
-      hash ^= static_cast<unsigned char>(c);
-      hash *= 1099511628211ull;
-    }
-  char text[17];
-  std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(hash));
-  return text;
+    digest.add(it.currentObject()->serialize(true) + "\n");
+  return digest.hex();
 }
 
-ReplayInput::ReplayInput(RecordedRun init_run)
-    : run(std::move(init_run)),
-      index(run.frames.size()),
-      repeats_left(0),
-      next_event(0),
-      frame_count(0) {}
+ReplayInput::ReplayInput(std::istream& in, RecordedRun init_run)
+    : reader(in), run(std::move(init_run)) {
+  failed = !reader.readHead(read);
+}
 
 bool ReplayInput::nextFrame() {
   if (repeats_left > 0) {
     repeats_left--;
   } else {
-    std::size_t next = index == run.frames.size() ? 0 : index + 1;
-    if (next >= run.frames.size()) return false;
-    index = next;
-    repeats_left = run.frames[index].repeat - 1;
+    has_frame = !failed && reader.readFrame(read, current);
+    failed = failed || !reader.getReason().empty();
+    if (!has_frame) return false;
+    repeats_left = current.repeat - 1;
   }
   next_event = 0;
   frame_count++;
-  int plies = run.frames[index].plies;
-  if (plies >= 0) PathManager::getInstance().planPlies(plies);
+  if (current.plies >= 0) PathManager::getInstance().planPlies(current.plies);
   return true;
 }
 
-bool ReplayInput::atEnd() const { return frame_count == run.frame_count; }
+bool ReplayInput::atEnd() const { return failed || frame_count == run.frame_count; }
 
 long ReplayInput::getFrameCount() const { return frame_count; }
 
 const RecordedRun& ReplayInput::getRun() const { return run; }
 
-bool ReplayInput::hasWindow() const {
-  return index < run.frames.size() && run.frames[index].window;
-}
+bool ReplayInput::hasWindow() const { return has_frame && current.window; }
 
 void ReplayInput::refresh() {}
 
 bool ReplayInput::pollEvent(sf::Event& event) {
-  if (index >= run.frames.size() || next_event >= run.frames[index].events.size()) return false;
-  event = run.frames[index].events[next_event++];
+  if (!has_frame || next_event >= current.events.size()) return false;
+  event = current.events[next_event++];
   return true;
 }
 
 bool ReplayInput::isKeyPressed(sf::Keyboard::Key key) const {
-  if (index >= run.frames.size()) return false;
-  const std::vector<int>& keys = run.frames[index].keys;
-  return std::find(keys.begin(), keys.end(), key) != keys.end();
+  return has_frame &&
+         std::find(current.keys.begin(), current.keys.end(), key) != current.keys.end();
 }
 
 bool ReplayInput::isButtonPressed(sf::Mouse::Button button) const {
-  if (index >= run.frames.size()) return false;
-  const std::vector<int>& buttons = run.frames[index].buttons;
-  return std::find(buttons.begin(), buttons.end(), button) != buttons.end();
+  return has_frame &&
+         std::find(current.buttons.begin(), current.buttons.end(), button) != current.buttons.end();
 }
 
 sf::Vector2i ReplayInput::getMousePosition() const {
-  return index < run.frames.size() ? run.frames[index].mouse : sf::Vector2i();
+  return has_frame ? current.mouse : sf::Vector2i();
 }
 
-bool RecordingInput::open(const std::string& filename, int seed) {
-  file.open(filename, std::ios::binary | std::ios::trunc);
-  file << RECORD_FORMAT << ' ' << RECORD_VERSION << "\nseed " << seed << '\n';
-  file.flush();
-  return file.good();
+std::string RecordingInput::open(const std::string& filename, const RecordedRun& head) {
+  std::string reason = file.open(filename);
+  if (!reason.empty()) return reason;
+  file.stream() << headText(head);
+  file.stream().flush();
+  return file.stream() ? "" : "cannot be written";
 }
 
 void RecordingInput::nextFrame(InputSource& live) {
@@ -114,18 +101,21 @@ void RecordingInput::endFrame() {
 
 void RecordingInput::writePending() {
   if (pending_repeat == 0) return;
-  // Each line reaches the file at once: a run that is killed keeps them.
-  file << pending_repeat << pending << '\n';
-  file.flush();
+  // Each line reaches the file at once: a run that breaks down leaves them
+  // in the temporary file, beside the recording's name.
+  file.stream() << pending_repeat << pending << '\n';
+  file.stream().flush();
 }
 
-void RecordingInput::finish(const std::string& state) {
+std::string RecordingInput::finish(const std::string& state) {
   endFrame();
   writePending();
   pending_repeat = 0;
-  file << "end " << frame_count << ' ' << state << '\n';
-  file.close();
+  file.stream() << "end " << frame_count << ' ' << state << '\n';
+  return file.commit();
 }
+
+void RecordingInput::discard() { file.discard(); }
 
 bool RecordingInput::hasWindow() const { return p_live && p_live->hasWindow(); }
 

@@ -1,8 +1,11 @@
 #include "presentation/RunRecord.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <sstream>
+
+#include "core/FileAccess.h"
 
 namespace vt {
 
@@ -81,7 +84,7 @@ std::string apply(const std::string& word, const long* n, RecordedFrame& frame) 
 }
 
 // Reads a frame line's words after its repeat count; the reason when one is wrong.
-std::string readFrame(std::istringstream& words, RecordedFrame& frame) {
+std::string readWords(std::istringstream& words, RecordedFrame& frame) {
   std::string word, token;
   while (words >> word) {
     const Word* p_word = nullptr;
@@ -98,49 +101,18 @@ std::string readFrame(std::istringstream& words, RecordedFrame& frame) {
   return "";
 }
 
-// Reads the next line that is not blank or a comment, without a carriage
-// return at its end; false at the end of the file.
-bool nextLine(std::istream& in, int& line, std::string& text) {
-  while (std::getline(in, text)) {
-    line++;
-    if (!text.empty() && text.back() == '\r') text.pop_back();
-    if (!text.empty() && text[0] != '#' && text.find_first_not_of(" \t") != std::string::npos)
-      return true;
-  }
-  return false;
-}
-
-// The header: the format's name and version, then the seed.
-std::string readHeader(std::istream& in, int& line, RecordedRun& run) {
-  std::string text, word, token;
+// A head line of a word and numbers in [low, high]; false for anything else.
+bool readHeadNumbers(const std::string& text, const char* name, long low, long high,
+                     std::initializer_list<int*> values) {
+  std::istringstream words(text);
+  std::string word, token;
   long number = 0;
-  if (!nextLine(in, line, text)) return "empty file";
-  std::istringstream first(text);
-  if (!(first >> word >> token) || word != RECORD_FORMAT || (first >> word))
-    return "not a recording of input (no '" + RECORD_FORMAT + " " + std::to_string(RECORD_VERSION) +
-           "' line)";
-  if (!readNumber(token, 1, INT_MAX, number) || number != RECORD_VERSION)
-    return "version " + token.substr(0, 20) + " is not read by this engine";
-  if (!nextLine(in, line, text)) return "no seed";
-  std::istringstream second(text);
-  if (!(second >> word >> token) || word != "seed" || (second >> word) ||
-      !readNumber(token, INT_MIN, INT_MAX, number))
-    return "expected 'seed' and a number";
-  run.seed = static_cast<int>(number);
-  return "";
-}
-
-// The end line's frame count and state; the reason when it is wrong.
-std::string readEnd(std::istringstream& words, RecordedRun& run) {
-  std::string count, state, extra;
-  long frames = 0;
-  if (!(words >> count >> state) || (words >> extra) || !readNumber(count, 0, LONG_MAX, frames))
-    return "expected 'end', the count of frames and the state";
-  if (frames != run.frame_count)
-    return "the end counts " + count + " frames, the file has " + std::to_string(run.frame_count);
-  run.ended = true;
-  run.end_state = state;
-  return "";
+  if (!(words >> word) || word != name) return false;
+  for (int* p_value : values) {
+    if (!(words >> token) || !readNumber(token, low, high, number)) return false;
+    *p_value = static_cast<int>(number);
+  }
+  return !(words >> word);
 }
 
 }  // namespace
@@ -167,29 +139,112 @@ std::string frameText(const RecordedFrame& frame) {
   return text.str();
 }
 
-bool readRecording(std::istream& in, RecordedRun& run, int& line, std::string& reason) {
+std::string headText(const RecordedRun& run) {
+  std::ostringstream text;
+  text << RECORD_FORMAT << ' ' << RECORD_VERSION << "\nseed " << run.seed << "\nframe_time "
+       << run.frame_time << "\nwindow " << run.columns << ' ' << run.rows << "\ngame"
+       << (run.game.empty() ? "" : " ") << run.game << '\n';
+  return text.str();
+}
+
+RecordReader::RecordReader(std::istream& init_in) : in(init_in) {}
+
+int RecordReader::getLine() const { return line; }
+
+const std::string& RecordReader::getReason() const { return reason; }
+
+bool RecordReader::refuse(const std::string& why) {
+  if (!reason.empty()) return false;
+  reason = why;
+  // What is missing at the end is missing at the line after the last.
+  if (past_end) line++;
+  return false;
+}
+
+bool RecordReader::nextLine(std::string& text) {
+  for (;;) {
+    LineRead got = readLine(in, text, MAX_RECORD_LINE);
+    if (got == LineRead::END) {
+      past_end = true;
+      return false;
+    }
+    line++;
+    if (got == LineRead::TOO_LONG)
+      return refuse("longer than " + std::to_string(MAX_RECORD_LINE) + " characters");
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (!text.empty() && text[0] != '#' && text.find_first_not_of(" \t") != std::string::npos)
+      return true;
+  }
+}
+
+bool RecordReader::readHead(RecordedRun& run) {
   run = RecordedRun();
-  line = 0;
-  reason = readHeader(in, line, run);
-  std::string text, first;
-  while (reason.empty() && nextLine(in, line, text)) {
+  std::string text, word, token;
+  long version = 0;
+  if (!nextLine(text)) return refuse("empty file");
+  std::istringstream first(text);
+  if (!(first >> word >> token) || word != RECORD_FORMAT || (first >> word))
+    return refuse("not a recording of input (no '" + RECORD_FORMAT + " " +
+                  std::to_string(RECORD_VERSION) + "' line)");
+  // The first version named nothing a replay could be checked against.
+  if (token == "1")
+    return refuse(
+        "version 1 names nothing of what the run depends on: "
+        "record the run again");
+  if (!readNumber(token, 1, INT_MAX, version) || version != RECORD_VERSION)
+    return refuse("version " + token.substr(0, 20) + " is not read by this engine");
+  if (!nextLine(text) || !readHeadNumbers(text, "seed", INT_MIN, INT_MAX, {&run.seed}))
+    return refuse("expected 'seed' and a number");
+  if (!nextLine(text) || !readHeadNumbers(text, "frame_time", 0, INT_MAX, {&run.frame_time}))
+    return refuse("expected 'frame_time' and a number");
+  if (!nextLine(text) ||
+      !readHeadNumbers(text, "window", 0, MAX_COORDINATE, {&run.columns, &run.rows}))
+    return refuse("expected 'window' and two numbers");
+  if (!nextLine(text) || (text != "game" && text.compare(0, 5, "game ") != 0))
+    return refuse("expected 'game' and what the game said the run depends on");
+  run.game = text.substr(std::min<std::size_t>(text.size(), 5));
+  return true;
+}
+
+bool RecordReader::readFrame(RecordedRun& run, RecordedFrame& frame) {
+  std::string text, first, count, state, extra;
+  while (reason.empty() && nextLine(text)) {
     std::istringstream words(text);
     words >> first;
     long repeat = 0;
-    if (run.ended) {
-      reason = "a line after the end";
-    } else if (first == "end") {
-      reason = readEnd(words, run);
-    } else if (!readNumber(first, 1, MAX_REPEAT - run.frame_count, repeat)) {
-      reason = "expected a count of frames, not '" + first.substr(0, 40) + "'";
-    } else {
-      RecordedFrame frame;
+    if (ended) return refuse("a line after the end");
+    if (first != "end") {
+      if (!readNumber(first, 1, MAX_REPEAT - frames, repeat))
+        return refuse("expected a count of frames, not '" + first.substr(0, 40) + "'");
+      frame = RecordedFrame();
       frame.repeat = repeat;
-      reason = readFrame(words, frame);
-      run.frame_count += repeat;
-      run.frames.push_back(std::move(frame));
+      std::string why = readWords(words, frame);
+      if (!why.empty()) return refuse(why);
+      frames += repeat;
+      return true;
     }
+    long counted = 0;
+    if (!(words >> count) || !readNumber(count, 0, LONG_MAX, counted) || (words >> state >> extra))
+      return refuse("expected 'end', the count of frames and the state");
+    if (counted != frames)
+      return refuse("the end counts " + count + " frames, the file has " + std::to_string(frames));
+    ended = true;
+    run.frame_count = frames;
+    run.end_state = state;
   }
+  if (reason.empty() && !ended) refuse("no 'end' line: the recording was cut short");
+  return false;
+}
+
+bool readRecording(std::istream& in, RecordedRun& run, int& line, std::string& reason,
+                   std::vector<RecordedFrame>* p_frames) {
+  RecordReader reader(in);
+  RecordedFrame frame;
+  if (reader.readHead(run))
+    while (reader.readFrame(run, frame))
+      if (p_frames) p_frames->push_back(std::move(frame));
+  line = reader.getLine();
+  reason = reader.getReason();
   return reason.empty();
 }
 

@@ -2,10 +2,10 @@
 
 #include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Audio/Music.hpp>
-#include <filesystem>
 
 #include "core/LogManager.h"
 #include "resources/AudioDevice.h"
+#include "resources/FileStream.h"
 #include "resources/Volume.h"
 
 namespace vt {
@@ -16,17 +16,21 @@ Music::Music()
 Music::~Music() = default;
 
 int Music::loadMusic(std::string filename) {
-  // SFML's decoders may read a directory forever: only files go to them.
-  std::error_code ignored;
-  if (!std::filesystem::is_regular_file(filename, ignored)) return -1;
+  // SFML's decoders may read a directory or a pipe forever: only files go
+  // to them.
+  auto p_new_file = std::make_unique<FileStream>();
+  if (!p_new_file->open(filename, MAX_MUSIC_BYTES).empty()) return -1;
   if (!audioDeviceAvailable()) {
     sf::InputSoundFile file;
-    silent = file.openFromFile(filename);
+    silent = file.openFromStream(*p_new_file);
     return silent ? 0 : -1;
   }
   if (!p_music) p_music = std::make_unique<sf::Music>();
   p_music->setVolume(volume);
-  return p_music->openFromFile(filename) ? 0 : -1;
+  // The track before stops reading its file here; the new one reads on.
+  bool opened = p_music->openFromStream(*p_new_file);
+  p_file = std::move(p_new_file);
+  return opened ? 0 : -1;
 }
 
 void Music::setLabel(std::string new_label) { label = std::move(new_label); }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <SFML/Audio/SoundSource.hpp>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,11 @@ class Music;
 
 namespace vt {
 
+class FileStream;
+
+/// The most bytes a music track's file may hold: an hour and more of sound.
+const std::uint64_t MAX_MUSIC_BYTES = 256 << 20;
+
 class Music {
  public:
   Music();
@@ -22,8 +28,9 @@ class Music {
   Music(const Music&) = delete;
   Music& operator=(const Music&) = delete;
 
-  /// Opens an audio file for streaming; -1 when it is no file (nothing
-  /// changes) or cannot be opened (which also closes the track opened before).
+  /// Opens an audio file for streaming; -1 when it is no regular file or
+  /// holds more than MAX_MUSIC_BYTES (nothing changes), or cannot be opened
+  /// (which also closes the track opened before).
   int loadMusic(std::string filename);
 
   void setLabel(std::string new_label);
@@ -46,6 +53,7 @@ class Music {
   sf::SoundSource::Status getStatus() const;
 
  private:
+  std::unique_ptr<FileStream> p_file;  // read as the track plays
   std::unique_ptr<sf::Music> p_music;
   bool silent;  // opened without an audio device
   sf::SoundSource::Status silent_status;

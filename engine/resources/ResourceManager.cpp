@@ -1,11 +1,10 @@
 #include "resources/ResourceManager.h"
 
 #include <SFML/Audio/Listener.hpp>
-#include <filesystem>
-#include <fstream>
 #include <utility>
 
 #include "core/Config.h"
+#include "core/FileAccess.h"
 #include "core/LogManager.h"
 #include "presentation/SfmlErrors.h"
 #include "resources/AudioDevice.h"
@@ -62,15 +61,16 @@ int ResourceManager::loadSprite(std::string filename, std::string label) {
   }
 
   // Directories, devices and pipes are refused: they have no end to read to.
-  std::error_code ignored;
-  std::ifstream file;
-  if (std::filesystem::is_regular_file(filename, ignored)) file.open(filename);
-  if (!file.is_open()) {
+  ReadFile file;
+  if (!file.open(filename, MAX_SPRITE_BYTES).empty()) {
     log.writeLog("ResourceManager::loadSprite(): Cannot open file '%s'", filename.c_str());
     return -1;
   }
   log.writeLog(1, "ResourceManager::loadSprite(): Opened file '%s'", filename.c_str());
-  std::unique_ptr<Sprite> p_new = readSpriteFile(file, filename);
+  std::unique_ptr<Sprite> p_new = readSpriteFile(file.stream(), filename);
+  if (file.overCap())
+    log.writeLog("ResourceManager::loadSprite(): Only the first %llu bytes of '%s' are read.",
+                 static_cast<unsigned long long>(MAX_SPRITE_BYTES), filename.c_str());
   if (!p_new) return -1;
   p_new->setLabel(label);
   p_sprite[sprite_count] = std::move(p_new);

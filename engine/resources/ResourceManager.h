@@ -4,6 +4,7 @@
 // from any file SFML decodes.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,9 @@ namespace vt {
 const int MAX_SPRITES = 1000;
 const int MAX_SOUNDS = 128;
 const int MAX_MUSICS = 128;
+/// The most bytes of a sprite file that are read: pictures far beyond any
+/// window.
+const std::uint64_t MAX_SPRITE_BYTES = 16 << 20;
 
 class ResourceManager : public Manager {
  public:

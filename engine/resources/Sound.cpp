@@ -3,11 +3,11 @@
 #include <SFML/Audio/InputSoundFile.hpp>
 #include <SFML/Audio/Sound.hpp>
 #include <SFML/Audio/SoundBuffer.hpp>
-#include <filesystem>
 #include <vector>
 
 #include "core/LogManager.h"
 #include "resources/AudioDevice.h"
+#include "resources/FileStream.h"
 #include "resources/Volume.h"
 
 namespace vt {
@@ -15,9 +15,9 @@ namespace vt {
 namespace {
 // Whether every sample the file announces can be read, as loading it into
 // a buffer would require.
-bool decodesWhole(const std::string& filename) {
+bool decodesWhole(sf::InputStream& stream) {
   sf::InputSoundFile file;
-  if (!file.openFromFile(filename)) return false;
+  if (!file.openFromStream(stream)) return false;
   std::vector<sf::Int16> chunk(4096);
   sf::Uint64 read = 0, got = 0;
   do {
@@ -37,16 +37,17 @@ Sound::~Sound() {
 }
 
 int Sound::loadSound(std::string filename) {
-  // SFML's decoders may read a directory forever: only files go to them.
-  std::error_code ignored;
-  if (!std::filesystem::is_regular_file(filename, ignored)) return -1;
+  // SFML's decoders may read a directory or a pipe forever: only files go
+  // to them.
+  FileStream stream;
+  if (!stream.open(filename, MAX_SOUND_BYTES).empty()) return -1;
   if (!audioDeviceAvailable()) {
-    if (!decodesWhole(filename)) return -1;
+    if (!decodesWhole(stream)) return -1;
     silent = true;
     return 0;
   }
   if (!p_sound_buffer) p_sound_buffer = std::make_unique<sf::SoundBuffer>();
-  if (!p_sound_buffer->loadFromFile(filename)) return -1;
+  if (!p_sound_buffer->loadFromStream(stream)) return -1;
   if (!p_sound) p_sound = std::make_unique<sf::Sound>();
   p_sound->setBuffer(*p_sound_buffer);
   p_sound->setVolume(volume);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <SFML/Audio/SoundSource.hpp>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -16,6 +17,9 @@ class SoundBuffer;
 
 namespace vt {
 
+/// The most bytes a sound effect's file may hold: minutes of sound.
+const std::uint64_t MAX_SOUND_BYTES = 64 << 20;
+
 class Sound {
  public:
   Sound();
@@ -24,7 +28,8 @@ class Sound {
   Sound& operator=(const Sound&) = delete;
 
   /// Decodes an audio file and binds the player to it; -1 when it is no
-  /// file or cannot be decoded, the samples loaded before staying in place.
+  /// regular file, holds more than MAX_SOUND_BYTES or cannot be decoded,
+  /// the samples loaded before staying in place.
   int loadSound(std::string filename);
 
   void setLabel(std::string new_label);

@@ -40,6 +40,14 @@ bool isFloor(vt::Vector cell) {
   return row[static_cast<std::size_t>(x)] != '#';
 }
 
+bool insideWalls(vt::Vector position) {
+  const std::vector<std::string>& plan = arenaPlan();
+  float x = position.getX(), y = position.getY() - PLAN_TOP;
+  // Written so that a position that is not a number is outside.
+  return x >= 1 && x < static_cast<float>(plan[0].size() - 1) && y >= 1 &&
+         y < static_cast<float>(plan.size() - 1);
+}
+
 void loadArenaResources() {
   vt::ResourceManager& resources = vt::ResourceManager::getInstance();
   resources.loadSprite("sprites/brick.txt", "brick");

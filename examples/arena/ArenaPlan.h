@@ -22,6 +22,9 @@ const std::vector<std::string>& arenaPlan();
 /// Whether a world cell is open floor of the arena (walkers stand on floor).
 bool isFloor(vt::Vector cell);
 
+/// Whether a position lies in a cell within the arena's outer walls.
+bool insideWalls(vt::Vector position);
+
 /// Loads the arena's sprites from sprites/ below the working directory.
 void loadArenaResources();
 

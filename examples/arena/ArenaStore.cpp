@@ -1,11 +1,11 @@
 #include "ArenaStore.h"
 
-#include <cstdio>
-#include <fstream>
 #include <vector>
 
+#include "ArenaPlan.h"
 #include "Target.h"
 #include "Walker.h"
+#include "core/FileAccess.h"
 #include "core/LogManager.h"
 #include "core/TextValue.h"
 #include "world/ObjectListIterator.h"
@@ -20,31 +20,26 @@ bool isSaved(const vt::Object* p_o) {
 }  // namespace
 
 int saveArena(const std::string& filename) {
-  // Written beside the file and then renamed over it, so that a failed
-  // write does not cost the last good save.
-  std::string temporary = filename + ".new";
-  std::ofstream file(temporary);
-  if (!file) {
-    vt::LogManager::getInstance().writeLog("saveArena(): Cannot write '%s'.", temporary.c_str());
-    return -1;
-  }
+  // Written to a new file beside it and then renamed over it, so that a
+  // failed write does not cost the last good save.
+  vt::LogManager& log = vt::LogManager::getInstance();
+  vt::ReplacingFile file;
+  std::string reason = file.open(filename);
   int count = 0;
   // Inactive ones too: they are part of the arena as much as the others.
   vt::ObjectList objects = vt::WorldManager::getInstance().getAllObjects(true);
-  for (vt::ObjectListIterator it(&objects); !it.isDone(); it.next())
+  for (vt::ObjectListIterator it(&objects); reason.empty() && !it.isDone(); it.next())
     if (isSaved(it.currentObject()) &&
         !vt::WorldManager::getInstance().isMarkedForDelete(it.currentObject())) {
-      file << it.currentObject()->serialize(true) << '\n';
+      file.stream() << it.currentObject()->serialize(true) << '\n';
       count++;
     }
-  file.close();
-  if (!file || std::rename(temporary.c_str(), filename.c_str()) != 0) {
-    vt::LogManager::getInstance().writeLog("saveArena(): Cannot write '%s'.", filename.c_str());
-    std::remove(temporary.c_str());
+  if (reason.empty()) reason = file.commit();
+  if (!reason.empty()) {
+    log.writeLog("saveArena(): Cannot write '%s': %s.", filename.c_str(), reason.c_str());
     return -1;
   }
-  vt::LogManager::getInstance().writeLog("saveArena(): %d objects saved to '%s'.", count,
-                                         filename.c_str());
+  log.writeLog("saveArena(): %d objects saved to '%s'.", count, filename.c_str());
   return count;
 }
 
@@ -54,6 +49,13 @@ namespace {
 std::string fault(const std::string& line) {
   std::string type = vt::match(line, "type");
   if (type != "Walker" && type != "Target") return "holds no walker or target";
+  // Outside the walls every click would go to it, and no way lead there.
+  auto at = [](const char* x, const char* y) {
+    return vt::Vector(vt::readFloat(vt::readItem(x)), vt::readFloat(vt::readItem(y)));
+  };
+  if (!insideWalls(at("pos-x", "pos-y"))) return "stands outside the arena's walls";
+  if (vt::readItem("has_target") == "true" && !insideWalls(at("target-x", "target-y")))
+    return "heads outside the arena's walls";
   // A box without extent never meets the cells of a path.
   for (const char* key : {"box-horizontal", "box-vertical"}) {
     std::string extent = vt::readItem(key);
@@ -66,15 +68,16 @@ std::string fault(const std::string& line) {
 
 int loadArena(const std::string& filename) {
   vt::LogManager& log = vt::LogManager::getInstance();
-  std::ifstream file(filename);
-  if (!file) {
-    log.writeLog("loadArena(): Cannot read '%s'.", filename.c_str());
+  vt::ReadFile file;
+  std::string reason = file.open(filename, MAX_ARENA_BYTES);
+  if (!reason.empty()) {
+    log.writeLog("loadArena(): Cannot read '%s': %s.", filename.c_str(), reason.c_str());
     return -1;
   }
   // The whole file is checked before the arena changes at all.
   std::vector<std::string> lines;
   int walkers = 0, number = 0;
-  for (std::string line; std::getline(file, line);) {
+  for (std::string line; std::getline(file.stream(), line);) {
     number++;
     if (line.empty()) continue;
     std::string why = fault(line);
@@ -85,6 +88,11 @@ int loadArena(const std::string& filename) {
     }
     walkers += vt::match(line, "type") == "Walker";
     lines.push_back(line);
+  }
+  if (file.overCap()) {
+    log.writeLog("loadArena(): '%s' holds more than %d bytes.  Nothing loaded.", filename.c_str(),
+                 static_cast<int>(MAX_ARENA_BYTES));
+    return -1;
   }
   if (walkers == 0) {
     log.writeLog("loadArena(): No walker in '%s'.  Nothing loaded.", filename.c_str());

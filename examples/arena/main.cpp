@@ -41,5 +41,5 @@ int main(int argc, char** argv) {
   new Arena;
   game.run();
   game.shutDown();
-  return 0;
+  return game.exitStatus("arena");
 }

@@ -46,6 +46,10 @@ TEST_F(ArenaStoreTest, OnlyASoundFileWithAWalkerReplacesTheArena) {
       "box-vertical:1,\n",
       "type:Walker,pos-x:10,pos-y:10,box-corner-x:0,box-corner-y:0,box-horizontal:1,"
       "box-vertical:0,\n",
+      "type:Walker,pos-x:-5,pos-y:-5,\n",
+      "type:Walker,pos-x:1e30,pos-y:10,\n",
+      "type:Walker,pos-x:10,pos-y:10,\ntype:Target,pos-x:79,pos-y:10,\n",
+      "type:Walker,pos-x:10,pos-y:10,has_target:true,target-x:10,target-y:30,\n",
   };
   for (const char* text : unsound) {
     SCOPED_TRACE(text);

@@ -143,11 +143,19 @@ TEST_F(ArenaTest, ArenaSavedOnTheWayLoadsBackEqualAndWalksOn) {
   EXPECT_TRUE(arrivedAt(cell(60, 20)));
 }
 
+// A link planted where the temporary file once went is not followed.
 TEST_F(ArenaTest, NothingToLoadOrNowhereToSaveLeavesTheFilesAsTheyWere) {
-  EXPECT_EQ(loadArena("missing.txt"), -1);
+  vt_test::makeFifo("pipe.txt");
+  for (const char* file : {"missing.txt", "pipe.txt"}) EXPECT_EQ(loadArena(file), -1) << file;
   EXPECT_EQ(saveArena("no-such-folder/arena.txt"), -1);
-  vt_test::writeFile(ARENA_FILE, "an earlier save\n");
-  std::filesystem::create_directory(ARENA_FILE + ".new");  // in the way of the write
-  EXPECT_EQ(saveArena(ARENA_FILE), -1);
-  EXPECT_EQ(vt_test::readFile(ARENA_FILE), "an earlier save\n");
+  std::filesystem::create_directory("folder.txt");
+  EXPECT_EQ(saveArena("folder.txt"), -1);
+  vt_test::writeFile("victim.txt", "an earlier save\n");
+  std::filesystem::create_symlink("victim.txt", ARENA_FILE + ".new");
+  EXPECT_EQ(saveArena(ARENA_FILE), 4);
+  EXPECT_EQ(vt_test::readFile("victim.txt"), "an earlier save\n");
+  int temporaries = 0;  // left behind, beside the planted link
+  for (const auto& entry : std::filesystem::directory_iterator("."))
+    temporaries += entry.path().filename().string().find(".txt.") != std::string::npos;
+  EXPECT_EQ(temporaries, 1);
 }

@@ -7,6 +7,8 @@
 // error stays quiet. A damaged recording is refused with its file, line and
 // reason.
 
+#include <signal.h>
+
 #include "TestSupport.h"
 
 namespace {
@@ -24,8 +26,11 @@ struct Game {
 // Without the hero's sprite each level's hero says so: three heroes, so
 // levels 1 and 2 were won. Arrow keys are held (71 left, 72 right, 73 up,
 // 74 down), Q (16) pressed at the end.
-const std::string MAZE_SCRIPT = R"(vantle-record 1
+const std::string MAZE_SCRIPT = R"(vantle-record 2
 seed 7
+frame_time 0
+window 0 0
+game maze built-in 3deddcb7aafd14df
 # the splash screen
 100
 40 key 71
@@ -42,11 +47,15 @@ seed 7
 60 key 71
 30 key 74
 1 press 16
+end 611
 )";
 
 // Two walkers sent off with left clicks, 100 more added at random with A (0).
-const std::string ARENA_SCRIPT = R"(vantle-record 1
+const std::string ARENA_SCRIPT = R"(vantle-record 2
 seed 11
+frame_time 10
+window 80 24
+game
 100
 1 click 0 390 272 button 0 mouse 390 272
 1 click 0 646 336
@@ -54,6 +63,7 @@ seed 11
 1 press 0 key 0
 150
 1 press 16
+end 294
 )";
 
 /// The log's messages with their frame numbers, less what differs between
@@ -118,12 +128,73 @@ TEST_F(ReplayTest, ARecordedRunReplaysToTheSameEndAndLog) {
                              "sound is off."),
               1);
 
-    vt_test::writeFile("bad.txt", "vantle-record 1\nseed 7\n\n2 key 71\n1 kee 71\n");
+    std::size_t head = game.script.find('\n', game.script.find("\ngame") + 1) + 1;
+    vt_test::writeFile("bad.txt", game.script.substr(0, head) + "\n2 key 71\n1 kee 71\n");
     EXPECT_EQ(run(game, "--replay bad.txt"), 1);
     std::vector<std::string> said = vt_test::readLines("stderr.txt");
     EXPECT_EQ(said.empty() ? "" : said.back(),
               std::string(game.name) +
-                  ": InputManager::openRunFiles(): Replay file 'bad.txt' refused, line 5: "
+                  ": InputManager::openRunFiles(): Replay file 'bad.txt' refused, line 8: "
                   "unknown word 'kee'. See the log 'vantle.log'.");
   }
+}
+
+// A headless maze run recorded, then replayed: what the run depends on and
+// does not match is refused at start, an end that differs ends with status
+// 1, and a replay recorded over its own file and killed leaves it whole.
+TEST_F(ReplayTest, AReplayThatCannotMatchEndsWithOneAndAKilledOneLeavesItsFileWhole) {
+  vt_test::writeFile("m.maze", "time 30\nhero 5 5\n");
+  // Started with the frame time and options; one that plays is waited for
+  // until its frames run.
+  auto runs = [](const std::string& frame_time, std::vector<std::string> options, bool plays) {
+    vt_test::writeFile("vt-config.txt", "headless:true,\nframe_time:" + frame_time + ",\n");
+    std::filesystem::remove("vantle.log");
+    options.insert(options.begin(), MAZE_PROGRAM);
+    int pid = vt_test::startProgram(options, "stderr.txt");
+    EXPECT_TRUE(!plays || vt_test::within(30, [] {
+      return vt_test::contains(vt_test::logMessages(), "GraphicsManager not started!");
+    }));
+    return pid;
+  };
+  int pid = runs("10", {"--record", "r.txt"}, true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(500));
+  kill(pid, SIGTERM);
+  ASSERT_EQ(vt_test::finishProgram(pid, 30), 0);
+  const std::string recorded = vt_test::readFile("r.txt");
+  std::size_t end = recorded.rfind("\nend ");
+  ASSERT_NE(end, std::string::npos);
+  vt_test::writeFile("cut.txt", recorded.substr(0, end + 1));
+  vt_test::writeFile("changed.txt",
+                     recorded.substr(0, recorded.size() - 17) + "0123456789abcdef\n");
+  pid = runs("10", {"--replay", "r.txt", "--record", "r.txt"}, true);
+  kill(pid, SIGKILL);
+  vt_test::finishProgram(pid, 30);
+  EXPECT_EQ(vt_test::readFile("r.txt"), recorded);
+
+  const std::string refused = "maze: InputManager::openRunFiles(): Replay file ";
+  const std::tuple<std::string, std::vector<std::string>, int, std::string> cases[] = {
+      {"10", {"--replay", "r.txt", "--record", "r.txt"}, 0, ""},
+      {"20",
+       {"--replay", "r.txt"},
+       1,
+       refused + "'r.txt' does not fit this run: its 'frame_time' is 10, this run's is 20. See "
+                 "the log 'vantle.log'."},
+      {"10",
+       {"--replay", "r.txt", "--maze", "m.maze"},
+       1,
+       refused + "'r.txt' does not fit this run: its 'game' is 'maze built-in "},
+      {"10", {"--replay", "changed.txt"}, 1, "maze: The replay of 'changed.txt' ends after "},
+      {"10",
+       {"--replay", "cut.txt"},
+       1,
+       refused + "'cut.txt' refused, line " +
+           std::to_string(std::count(recorded.begin(), recorded.end(), '\n')) +
+           ": no 'end' line: the recording was cut short."}};
+  for (const auto& [frame_time, options, status, said] : cases) {
+    SCOPED_TRACE(options[1]);
+    EXPECT_EQ(vt_test::finishProgram(runs(frame_time, options, false), 60), status);
+    std::vector<std::string> lines = vt_test::readLines("stderr.txt");
+    EXPECT_EQ(lines.empty() ? "" : lines.back().substr(0, said.size()), said);
+  }
+  EXPECT_EQ(vt_test::readFile("r.txt"), recorded);
 }

@@ -201,6 +201,10 @@ TEST_F(FeedbackTest, RestartBuildsTheLevelAgainWithItsFullTime) {
 
 TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   std::string file = dir + "/times/best.txt";
+  // A link planted where a temporary file might go is not followed.
+  std::filesystem::create_directory("times");
+  vt_test::writeFile("victim", "kept\n");
+  std::filesystem::create_symlink(dir + "/victim", file + ".tmp");
   {
     BestTimes first(file);
     EXPECT_TRUE(first.record(2, 40));
@@ -218,8 +222,13 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   EXPECT_TRUE(unwritable.record(1, 9) && unwritable.record(1, 8));
   EXPECT_EQ(unwritable.get(1), 8);
   std::filesystem::create_directory("folder");
-  BestTimes unreadable("folder");
-  EXPECT_EQ(unreadable.get(1), -1);
+  vt_test::makeFifo("pipe");
+  std::filesystem::create_symlink("/dev/zero", "zeros");
+  for (const char* path : {"folder", "pipe", "zeros"}) {
+    BestTimes unreadable(path);
+    EXPECT_EQ(unreadable.get(1), -1) << path;
+  }
+  EXPECT_EQ(vt_test::readFile("victim"), "kept\n");
   EXPECT_TRUE(vt_test::contains(vt_test::logMessages(),
                                 "BestTimes::load(): Warning! '" + file +
                                     "' is damaged at line 4; it is written anew with the times "

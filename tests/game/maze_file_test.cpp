@@ -24,6 +24,12 @@ std::string text(const LevelPlan& plan) {
   return out.str();
 }
 
+std::string repeated(const std::string& text, int times) {
+  std::string out;
+  for (int i = 0; i < times; i++) out += text;
+  return out;
+}
+
 bool read(const std::string& text, Maze& maze, std::string& error) {
   std::istringstream in(text);
   return readMaze(in, "m.maze", maze, error);
@@ -34,8 +40,10 @@ bool read(const std::string& text, Maze& maze, std::string& error) {
 TEST(MazeFileTest, ADrawingMakesItsPiecesRowByRowWithCornersJoinedAsDrawn) {
   Maze maze;
   std::string error;
-  ASSERT_TRUE(read("# corners\nname  A  box \ntime 9\nmap\n+--+\n|@k|\n+-[===]-+\nend\nkey 1 1\n",
-                   maze, error))
+  // A byte-order mark first is skipped.
+  ASSERT_TRUE(read(
+      "\xEF\xBB\xBF# corners\nname  A  box \ntime 9\nmap\n+--+\n|@k|\n+-[===]-+\nend\nkey 1 1\n",
+      maze, error))
       << error;
   EXPECT_EQ(maze.name, "A  box");
   EXPECT_EQ(text(maze.plan), "9 door 1 2 4,2 hero 1,1 keys 2,1 1,1");
@@ -99,24 +107,20 @@ TEST(MazeFileTest, FaultsAreRefusedWithLineColumnWhatWasExpectedAndWhatWasFound)
        "m.maze:4:127: expected the end of the row: a map has at most 126 columns, found '-'"},
       {head + "map\n |\n",
        "m.maze:4:3: expected 'end' to close the map, found the end of the file"},
+      {"time 30\nhero 125 99\n",
+       "m.maze:2:1: expected a hero inside the world: x from 0 to 124, y from 0 to 99, found "
+       "'hero'"},
+      {head + std::string(5000, '#') + "\n",
+       "m.maze:3:4097: expected the end of the line: a line has at most 4096 characters, found "
+       "'#'"},
+      {head + repeated("#########\n", 110000),
+       "m.maze:104858:1: expected the end of the file: a maze file has at most 1048576 bytes, "
+       "found '#########'"},
   };
   for (const auto& [text, expected] : cases) {
     Maze maze;
     std::string error;
-    EXPECT_FALSE(read(text, maze, error)) << text;
-    EXPECT_EQ(error, expected) << text;
-  }
-}
-
-TEST(MazeFileTest, AFileThatCannotBeReadIsRefusedWithTheSystemsReason) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"missing.maze", "missing.maze: cannot be read: No such file or directory"},
-      {".", ".: cannot be read: is a directory"},
-  };
-  for (const auto& [path, expected] : cases) {
-    Maze maze;
-    std::string error;
-    EXPECT_FALSE(readMazeFile(path, maze, error));
-    EXPECT_EQ(error, expected);
+    EXPECT_FALSE(read(text, maze, error)) << text.substr(0, 60);
+    EXPECT_EQ(error, expected) << text.substr(0, 60);
   }
 }

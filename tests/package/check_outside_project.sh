@@ -28,10 +28,14 @@ cp -r "$work/prefix/share/vantle/starter" "$work/starter"
 cmake -S "$work/starter" -B "$work/starter/build" -DCMAKE_PREFIX_PATH="$work/prefix" >/dev/null
 cmake --build "$work/starter/build" >/dev/null
 cd "$work/starter/build"
-printf 'vantle-record 1\nseed 1\n20 key 72\n1 press 57\n10 key 74\n1 press 16\n' >input.txt
 modes=("headless:true,")
 [ -n "${DISPLAY:-}" ] && modes+=("")
 for mode in "${modes[@]}"; do
+  # The window the recording was made in: none headless, else the default's cells.
+  window="80 24"
+  [ -n "$mode" ] && window="0 0"
+  printf 'vantle-record 2\nseed 1\nframe_time 33\nwindow %s\ngame\n' "$window" >input.txt
+  printf '20 key 72\n1 press 57\n10 key 74\n1 press 16\nend 32\n' >>input.txt
   # The first key given wins.
   printf '%s\nreplay_file:input.txt,\n' "$mode" | cat - ../vt-config.txt >vt-config.txt
   if [ -n "$mode" ]; then

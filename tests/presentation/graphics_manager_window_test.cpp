@@ -118,7 +118,7 @@ TEST_F(GraphicsWindowTest, StringsAreJustifiedAroundTheirColumnAndFramesAroundTh
   for (int row = 0; row < 18; row++) EXPECT_EQ(drawnColumns(image, row), expected[row]) << row;
 }
 
-// A font that is missing or a folder fails the start-up, which closes its
+// A font that is missing, a folder or a pipe fails the start-up, which closes its
 // window again, so that the next start-up really starts.
 TEST_F(GraphicsWindowTest, StartUpKeepsItsWindowAndFailsCleanlyWithoutItsFont) {
   sf::RenderWindow* p_window = graphics.getWindow();
@@ -126,7 +126,8 @@ TEST_F(GraphicsWindowTest, StartUpKeepsItsWindowAndFailsCleanlyWithoutItsFont) {
   EXPECT_EQ(graphics.getWindow(), p_window);
   graphics.shutDown();
   std::filesystem::create_directory("folder.ttf");
-  for (std::string font : {"missing.ttf", "folder.ttf"}) {
+  vt_test::makeFifo("pipe.ttf");
+  for (std::string font : {"missing.ttf", "folder.ttf", "pipe.ttf"}) {
     vt::Config::getInstance().setFontFile(font);
     EXPECT_EQ(graphics.startUp(), -1);
     EXPECT_EQ(graphics.getWindow(), nullptr);

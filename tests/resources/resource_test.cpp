@@ -111,7 +111,11 @@ TEST_F(ResourceTest, SpritesAreFoundByTheFirstOfTheirLabelUntilShutDown) {
   for (std::string color : {"red", "blue"})
     writeFile(color + ".txt", "frames 1\nwidth 1\nheight 1\ncolor " + color + "\nx\nend\neof\n");
   writeFile("bad.txt", "frames 0\n");
-  for (const char* file : {"folder", "missing.txt", "bad.txt"})
+  // Sound as it is, but past the cap on what a sprite file may hold.
+  const int huge = 17 << 20;
+  writeFile("huge.txt", "frames 1\nwidth " + std::to_string(huge) + "\nheight 1\ncolor red\n" +
+                            std::string(huge, 'x') + "\nend\neof\n");
+  for (const char* file : {"folder", "missing.txt", "bad.txt", "huge.txt"})
     EXPECT_EQ(resources.loadSprite(file, "s"), -1) << file;
   ASSERT_EQ(resources.loadSprite("red.txt", "twin"), 0);
   ASSERT_EQ(resources.loadSprite("blue.txt", "twin"), 0);
@@ -128,6 +132,10 @@ TEST_F(ResourceTest, SpritesAreFoundByTheFirstOfTheirLabelUntilShutDown) {
             (Lines{"ResourceManager::loadSprite(): Cannot open file 'folder'",
                    "ResourceManager::loadSprite(): Cannot open file 'missing.txt'",
                    "ResourceManager::loadSprite(): Sprite file 'bad.txt' refused.",
+                   "ResourceManager::loadSprite(): Cannot add frame!",
+                   "ResourceManager::loadSprite(): Sprite file 'huge.txt' refused.",
+                   "ResourceManager::loadSprite(): Only the first 16777216 bytes of 'huge.txt' "
+                   "are read.",
                    "ResourceManager::loadSprite(): Unable to add more Sprites (max is 1000)", "",
                    "ResourceManager not started!"}));
 }
@@ -136,9 +144,15 @@ TEST_F(ResourceTest, SpritesAreFoundByTheFirstOfTheirLabelUntilShutDown) {
 // samples is refused as a sound and streamed as far as it goes as music.
 TEST_F(ResourceTest, FailedAudioLoadsLeaveTheirSlotAndLookupsLogTheirSearch) {
   writeFile("cut.wav", readFile("tone.wav").substr(0, 1000));
-  for (const char* file : {"missing.wav", "folder", "cut.wav"})
+  // The tone, then a hole past what any sound or music file may hold.
+  std::filesystem::copy_file("tone.wav", "huge.wav");
+  std::filesystem::resize_file("huge.wav", 300 << 20);
+  vt_test::makeFifo("pipe.wav");
+  for (const char* file : {"missing.wav", "folder", "cut.wav", "huge.wav"})
     EXPECT_EQ(resources.loadSound(file, "key"), -1) << file;
-  EXPECT_EQ(resources.loadMusic("folder", "song") + resources.loadMusic("tone.wav", ""), -2);
+  for (const char* file : {"folder", "pipe.wav", "huge.wav"})
+    EXPECT_EQ(resources.loadMusic(file, "song"), -1) << file;
+  EXPECT_EQ(resources.loadMusic("tone.wav", ""), -1);
   EXPECT_EQ(resources.loadSound("tone.wav", "key"), 0);
   EXPECT_EQ(resources.loadMusic("cut.wav", "song"), 0);
   vt::LogManager::getInstance().setLogLevel(5);
@@ -148,7 +162,10 @@ TEST_F(ResourceTest, FailedAudioLoadsLeaveTheirSlotAndLookupsLogTheirSearch) {
             (Lines{"ResourceManager::loadSound(): Cannot load sound from file 'missing.wav'",
                    "ResourceManager::loadSound(): Cannot load sound from file 'folder'",
                    "ResourceManager::loadSound(): Cannot load sound from file 'cut.wav'",
+                   "ResourceManager::loadSound(): Cannot load sound from file 'huge.wav'",
                    "ResourceManager::loadmusic(): Cannot load music from file 'folder'",
+                   "ResourceManager::loadmusic(): Cannot load music from file 'pipe.wav'",
+                   "ResourceManager::loadmusic(): Cannot load music from file 'huge.wav'",
                    "ResourceManager::loadMusic(): Must provide label for music",
                    "ResourceManager::getSound(): Looking for sound 'key'",
                    "ResourceManager::getMusic(): Looking for music 'Song'",

@@ -48,6 +48,9 @@ std::string readFile(const std::string& path);
 /// Writes text to a file, replacing it.
 void writeFile(const std::string& path, const std::string& text);
 
+/// Makes a named pipe at path, which no program writes to.
+void makeFifo(const std::string& path);
+
 /// The lines of a file without their line feeds.
 std::vector<std::string> readLines(const std::string& path);
 

@@ -41,7 +41,16 @@ std::string WindowOutput::openWindow(int width, int height, const std::string& t
   return "";
 }
 
-bool WindowOutput::loadFont(const std::string& file) { return font.loadFromFile(file); }
+bool WindowOutput::loadFont(const std::string& file) {
+  // A font that is a pipe or a device would hold the start-up forever. The
+  // font before reads its own file until it is replaced, or dropped.
+  auto p_new_font_file = std::make_unique<FileStream>();
+  bool opened = p_new_font_file->open(file, MAX_FONT_BYTES).empty();
+  if (!opened) font = sf::Font();
+  bool loaded = opened && font.loadFromStream(*p_new_font_file);
+  p_font_file = std::move(p_new_font_file);
+  return loaded;
+}
 
 void WindowOutput::setUp(unsigned glyph_size, float new_cell_width, float new_cell_height,
                          int columns, int rows, Color background_color) {

@@ -15,8 +15,13 @@
 #include "presentation/CellBatch.h"
 #include "presentation/Screen.h"
 #include "presentation/window/CellRaster.h"
+#include "resources/FileStream.h"
 
 namespace vt {
+
+/// The most bytes a font file may hold; the largest fonts are a few tens
+/// of megabytes.
+const std::uint64_t MAX_FONT_BYTES = 64 << 20;
 
 class WindowOutput {
  public:
@@ -60,6 +65,7 @@ class WindowOutput {
 
  private:
   std::unique_ptr<sf::RenderWindow> p_window;
+  std::unique_ptr<FileStream> p_font_file;  // read by the font as glyphs are needed
   sf::Font font;
   CellBatch batch;
   CellRaster raster;
