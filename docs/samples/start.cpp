@@ -50,6 +50,6 @@ int main() {
   new Ship;    // enters the world, which deletes it at shut-down
   game.run();  // the game loop, until something sets game over
   game.shutDown();
-  // 1 when a replayed run did not end as it was recorded (section 14).
+  // 1 when a replayed run did not end as it was recorded (section 16).
   return game.exitStatus("start");
 }
