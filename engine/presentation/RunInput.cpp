@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "path/PathManager.h"
+#include "presentation/KeyCode.h"
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
 #include "world/WorldManager.h"
@@ -60,26 +61,26 @@ bool ReplayInput::hasWindow() const {
 
 void ReplayInput::refresh() {}
 
-bool ReplayInput::pollEvent(sf::Event& event) {
+bool ReplayInput::pollEvent(InputEvent& event) {
   if (index >= run.frames.size() || next_event >= run.frames[index].events.size()) return false;
   event = run.frames[index].events[next_event++];
   return true;
 }
 
-bool ReplayInput::isKeyPressed(sf::Keyboard::Key key) const {
+bool ReplayInput::isKeyPressed(int key) const {
   if (index >= run.frames.size()) return false;
   const std::vector<int>& keys = run.frames[index].keys;
   return std::find(keys.begin(), keys.end(), key) != keys.end();
 }
 
-bool ReplayInput::isButtonPressed(sf::Mouse::Button button) const {
+bool ReplayInput::isButtonPressed(int button) const {
   if (index >= run.frames.size()) return false;
   const std::vector<int>& buttons = run.frames[index].buttons;
   return std::find(buttons.begin(), buttons.end(), button) != buttons.end();
 }
 
-sf::Vector2i ReplayInput::getMousePosition() const {
-  return index < run.frames.size() ? run.frames[index].mouse : sf::Vector2i();
+Pixel ReplayInput::getMousePosition() const {
+  return index < run.frames.size() ? run.frames[index].mouse : Pixel();
 }
 
 bool RecordingInput::open(const std::string& filename, int seed) {
@@ -135,39 +136,28 @@ void RecordingInput::refresh() {
   // What is held is taken once, as the input manager will ask about it.
   current.keys.clear();
   current.buttons.clear();
-  for (int key = 0; key < sf::Keyboard::KeyCount; key++)
-    if (p_live->isKeyPressed(static_cast<sf::Keyboard::Key>(key))) current.keys.push_back(key);
-  for (int button = 0; button < sf::Mouse::ButtonCount; button++)
-    if (p_live->isButtonPressed(static_cast<sf::Mouse::Button>(button)))
-      current.buttons.push_back(button);
+  for (int key = 0; key < KeyCode::COUNT; key++)
+    if (p_live->isKeyPressed(key)) current.keys.push_back(key);
+  for (int button = 0; button < KeyCode::MOUSE_BUTTON_COUNT; button++)
+    if (p_live->isButtonPressed(button)) current.buttons.push_back(button);
   current.mouse = p_live->getMousePosition();
 }
 
-bool RecordingInput::pollEvent(sf::Event& event) {
+bool RecordingInput::pollEvent(InputEvent& event) {
   if (!p_live || !p_live->pollEvent(event)) return false;
-  switch (event.type) {
-    case sf::Event::Closed:
-    case sf::Event::KeyPressed:
-    case sf::Event::KeyReleased:
-    case sf::Event::MouseMoved:
-    case sf::Event::MouseButtonPressed:
-    case sf::Event::Resized:
-      current.events.push_back(event);
-      break;
-    default:
-      break;  // the input manager ignores the others
-  }
+  // The input manager ignores the others.
+  if (event.type != InputEvent::OTHER) current.events.push_back(event);
   return true;
 }
 
-bool RecordingInput::isKeyPressed(sf::Keyboard::Key key) const {
+bool RecordingInput::isKeyPressed(int key) const {
   return std::find(current.keys.begin(), current.keys.end(), key) != current.keys.end();
 }
 
-bool RecordingInput::isButtonPressed(sf::Mouse::Button button) const {
+bool RecordingInput::isButtonPressed(int button) const {
   return std::find(current.buttons.begin(), current.buttons.end(), button) != current.buttons.end();
 }
 
-sf::Vector2i RecordingInput::getMousePosition() const { return current.mouse; }
+Pixel RecordingInput::getMousePosition() const { return current.mouse; }
 
 }  // namespace vt

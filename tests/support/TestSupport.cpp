@@ -9,7 +9,7 @@
 #include <cctype>
 #include <fstream>
 
-#include "presentation/Display.h"
+#include "presentation/window/Display.h"
 
 namespace vt_test {
 
