@@ -10,7 +10,7 @@
 #include <cstdlib>
 
 #include "maze.h"
-#include "presentation/Display.h"
+#include "presentation/window/Display.h"
 #include "vantle.h"
 
 namespace {

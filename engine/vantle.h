@@ -24,10 +24,13 @@
 #include "presentation/Color.h"
 #include "presentation/GraphicsManager.h"
 #include "presentation/InputManager.h"
+#include "presentation/InputEvent.h"
 #include "presentation/InputSource.h"
+#include "presentation/KeyCode.h"
 #include "presentation/Keyboard.h"
 #include "presentation/Mouse.h"
-#include "presentation/SfmlConvert.h"
+#include "presentation/Output.h"
+#include "presentation/Screen.h"
 #include "presentation/Shape.h"
 #include "presentation/Splash.h"
 #include "presentation/SplashVantle.h"
@@ -47,3 +50,8 @@
 #include "world/Vector.h"
 #include "world/ViewObject.h"
 #include "world/WorldManager.h"
+
+// The window's conversions, in builds with the window output.
+#if VANTLE_WINDOW
+#include "presentation/window/SfmlConvert.h"
+#endif

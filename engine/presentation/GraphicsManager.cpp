@@ -1,12 +1,10 @@
 #include "presentation/GraphicsManager.h"
 
-#include <SFML/Graphics/RenderWindow.hpp>
 #include <algorithm>
 
 #include "core/Config.h"
 #include "core/LogManager.h"
-#include "presentation/SfmlErrors.h"
-#include "presentation/window/WindowOutput.h"
+#include "presentation/Output.h"
 #include "world/Geometry.h"
 
 namespace vt {
@@ -29,8 +27,7 @@ bool shownRange(float origin, long count, int cells, long& first, long& last) {
 }  // namespace
 
 GraphicsManager::GraphicsManager()
-    : p_output(std::make_unique<WindowOutput>()),
-      window_horizontal_pixels(0),
+    : window_horizontal_pixels(0),
       window_vertical_pixels(0),
       window_horizontal_chars(0),
       window_vertical_chars(0) {
@@ -46,49 +43,24 @@ GraphicsManager& GraphicsManager::getInstance() {
 
 int GraphicsManager::startUp() {
   LogManager& log = LogManager::getInstance();
-  if (p_output->getWindow()) {
+  if (hasOutput()) {
     log.writeLog("GraphicsManager::startUp(): Already started.");
     return 0;
   }
 
-  start_problem.clear();
-  sendSfmlErrorsToLog();
   const Config& config = Config::getInstance();
   window_horizontal_pixels = config.getWindowHorizontalPixels();
   window_vertical_pixels = config.getWindowVerticalPixels();
   window_horizontal_chars = config.getWindowHorizontalChars();
   window_vertical_chars = config.getWindowVerticalChars();
 
-  // No cells to divide the window into fails like a missing display does;
-  // SFML would abort the process on it.
-  if (window_horizontal_chars <= 0 || window_vertical_chars <= 0)
-    start_problem = "the window has no cells";
-  else
-    start_problem = p_output->openWindow(window_horizontal_pixels, window_vertical_pixels,
-                                         config.getWindowTitle(), config.getWindowStyle());
-  if (!start_problem.empty()) {
-    log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
-    log.writeLog("GraphicsManager::startUp(): %s.", start_problem.c_str());
+  p_output = makeOutput("window");
+  if (!p_output || !p_output->open()) {
+    start_problem = p_output ? p_output->getProblem() : "";
+    p_output.reset();
     return -1;
   }
-  sf::RenderWindow* p_window = p_output->getWindow();
-  p_window->setMouseCursorVisible(config.getShowMouse());
-  p_window->setVerticalSyncEnabled(true);
-
-  if (!p_output->loadFont(config.getFontFile())) {
-    // Closed again so that a later start-up tries afresh instead of
-    // reporting "Already started." for a manager that never started.
-    p_output->close();
-    start_problem = "the font '" + config.getFontFile() + "' could not be loaded";
-    log.writeLog("GraphicsManager::startUp(): Unable to load font from file '%s'.",
-                 config.getFontFile().c_str());
-    return -1;
-  }
-
-  // The window may not have the size asked for.
-  fitWindow(p_window->getSize().x, p_window->getSize().y);
-  p_output->setUp(glyphSize(), charWidth(), charHeight(), window_horizontal_chars,
-                  window_vertical_chars, config.getWindowBackgroundColor());
+  start_problem.clear();
   frame.resize(window_horizontal_chars, window_vertical_chars);
   shown.resize(window_horizontal_chars, window_vertical_chars);
 
@@ -100,18 +72,21 @@ int GraphicsManager::startUp() {
 std::string GraphicsManager::getStartProblem() const { return start_problem; }
 
 void GraphicsManager::shutDown() {
-  p_output->close();
+  if (p_output) p_output->close();
+  p_output.reset();
   frame.clear();
   Manager::shutDown();
   LogManager::getInstance().writeLog(1, "GraphicsManager::shutDown(): successfully stopped.");
 }
+
+bool GraphicsManager::hasOutput() const { return p_output && p_output->isOpen(); }
 
 int GraphicsManager::drawCh(Vector world_pos, char ch, Color color) {
   if (!isStarted()) {
     LogManager::getInstance().writeLog("%s not started!", getType().c_str());
     return -1;
   }
-  if (!p_output->getWindow()) return -1;
+  if (!hasOutput()) return -1;
   Vector view_pos = worldToView(world_pos);
   frame.putChar(view_pos.getX(), view_pos.getY(), ch, color);
   return 0;
@@ -186,7 +161,7 @@ int GraphicsManager::swapBuffers() {
     LogManager::getInstance().writeLog("%s not started!", getType().c_str());
     return -1;
   }
-  if (!p_output->getWindow()) return -1;
+  if (!hasOutput()) return -1;
   p_output->present(frame);
   std::swap(frame, shown);
   frame.clear();
@@ -194,48 +169,33 @@ int GraphicsManager::swapBuffers() {
 }
 
 sf::RenderWindow* GraphicsManager::getWindow() const {
-  if (p_output->getWindow()) p_output->flush(frame);
-  return p_output->getWindow();
+  sf::RenderWindow* p_window = peekWindow();
+  if (p_window) p_output->flush(frame);
+  return p_window;
 }
 
-sf::RenderWindow* GraphicsManager::peekWindow() const { return p_output->getWindow(); }
+sf::RenderWindow* GraphicsManager::peekWindow() const {
+  return p_output ? p_output->getWindow() : nullptr;
+}
 
 const Screen& GraphicsManager::getScreen() const { return shown; }
 
 int GraphicsManager::drawShape(const ScreenShape& shape) {
-  if (!isStarted() || !p_output->getWindow()) return -1;
+  if (!isStarted() || !hasOutput()) return -1;
   frame.putShape(shape);
   p_output->drawShape(frame);
   return 0;
 }
 
-WindowOutput& GraphicsManager::getWindowOutput() const { return *p_output; }
+Output* GraphicsManager::getOutput() const { return p_output.get(); }
 
 void GraphicsManager::fitWindow(unsigned width, unsigned height) {
-  sf::RenderWindow* p_window = p_output->getWindow();
-  if (!p_window || width == 0 || height == 0) return;
-  float picture_width = static_cast<float>(window_horizontal_pixels);
-  float picture_height = static_cast<float>(window_vertical_pixels);
-  float scale = std::min(static_cast<float>(width) / picture_width,
-                         static_cast<float>(height) / picture_height);
-  float shown_width = picture_width * scale / static_cast<float>(width);
-  float shown_height = picture_height * scale / static_cast<float>(height);
-  sf::View view(sf::FloatRect(0, 0, picture_width, picture_height));
-  view.setViewport(
-      sf::FloatRect((1 - shown_width) / 2, (1 - shown_height) / 2, shown_width, shown_height));
-  p_window->setView(view);
+  if (p_output) p_output->fit(width, height);
 }
 
 Vector GraphicsManager::windowToPicture(int x, int y) const {
-  sf::RenderWindow* p_window = p_output->getWindow();
-  sf::IntRect area = p_window ? p_window->getViewport(p_window->getView()) : sf::IntRect();
-  if (area.width <= 0 || area.height <= 0)
-    return Vector(static_cast<float>(x), static_cast<float>(y));
-  // Whole numbers throughout while the picture fills the window as made.
-  return Vector(static_cast<float>(x - area.left) * static_cast<float>(window_horizontal_pixels) /
-                    static_cast<float>(area.width),
-                static_cast<float>(y - area.top) * static_cast<float>(window_vertical_pixels) /
-                    static_cast<float>(area.height));
+  if (!p_output) return Vector(static_cast<float>(x), static_cast<float>(y));
+  return p_output->toPicture(x, y);
 }
 
 int GraphicsManager::getHorizontal() const { return window_horizontal_chars; }

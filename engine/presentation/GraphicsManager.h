@@ -1,10 +1,10 @@
-// Owns the game window and the engine's character-cell picture: every
-// character is a coloured glyph on a cell-sized rectangle of the window's
-// background colour, placed by its position in the view. A frame is drawn
-// into a screen of cells, which the window presents when the frame is shown
-// (or, for whatever is drawn on the window itself, before that is drawn);
-// the last screen shown can be read as text. However the window is resized,
-// the picture keeps its proportions, centred in the window.
+// Owns the engine's character-cell picture and the output that shows it,
+// the game window by default: every character is a coloured glyph on a
+// cell-sized rectangle of the window's background colour, placed by its
+// position in the view. A frame is drawn into a screen of cells, which the
+// output presents when the frame is shown (the window also puts what was
+// drawn so far on itself before anything else is drawn on it); the last
+// screen shown can be read as text.
 #pragma once
 
 #include <memory>
@@ -22,7 +22,7 @@ class RenderWindow;
 
 namespace vt {
 
-class WindowOutput;
+class Output;
 
 /// Placement of a drawn string relative to its position.
 enum Justification {
@@ -37,11 +37,11 @@ class GraphicsManager : public Manager {
 
   ~GraphicsManager() override;
 
-  /// Opens the configured window and loads the font; 0 also when the window
-  /// is already open, -1 when no window or font could be had.
+  /// Opens the configured output (the window, with its font); 0 also when
+  /// it is already open, -1 when it could not be had.
   int startUp() override;
 
-  /// Closes the window and releases the drawing objects.
+  /// Closes the output.
   void shutDown() override;
 
   /// Why the last startUp failed: no display, a size no window can have,
@@ -49,7 +49,7 @@ class GraphicsManager : public Manager {
   std::string getStartProblem() const override;
 
   /// Draws one character at a world position on a blank cell; -1 when not
-  /// started.
+  /// started or without an output.
   int drawCh(Vector world_pos, char ch, Color color);
 
   /// Draws a string along a row, starting at, centred on or ending at the
@@ -64,29 +64,30 @@ class GraphicsManager : public Manager {
   /// Shows the finished picture and clears the window for the next one.
   int swapBuffers();
 
-  /// The window, null when there is none. The characters drawn so far go
-  /// on it first, so that whatever the caller draws comes after them.
+  /// The window, null when there is none (headless, or another output).
+  /// The characters drawn so far go on it first, so that whatever the
+  /// caller draws comes after them.
   sf::RenderWindow* getWindow() const;
 
-  /// The window as it is, for reading its input; null when there is none.
+  /// The window as it is, for reading it; null when there is none.
   sf::RenderWindow* peekWindow() const;
 
   /// The last frame shown, as a screen of cells; empty before the first.
   const Screen& getScreen() const;
 
   /// Draws a shape after everything drawn so far in the frame; -1 when not
-  /// started or without a window.
+  /// started or without an output.
   int drawShape(const ScreenShape& shape);
 
-  /// The window's output, for choosing how it draws.
-  WindowOutput& getWindowOutput() const;
+  /// The output the picture is shown in; null before start-up.
+  Output* getOutput() const;
 
-  /// Fits the picture into a window resized to width by height pixels:
+  /// Fits the picture into an output resized to width by height pixels:
   /// as large as it fits with its proportions kept, centred.
   void fitWindow(unsigned width, unsigned height);
 
-  /// A pixel of the window as a pixel of the picture, which the window may
-  /// show larger or smaller; unchanged without a window.
+  /// A pixel of the output as a pixel of the picture, which the output may
+  /// show larger or smaller; unchanged without an output.
   Vector windowToPicture(int x, int y) const;
 
   /// Window size in character cells.
@@ -99,7 +100,10 @@ class GraphicsManager : public Manager {
 
  private:
   GraphicsManager();
-  std::unique_ptr<WindowOutput> p_output;
+  /// Whether the output is open: the manager's frames go somewhere.
+  bool hasOutput() const;
+
+  std::unique_ptr<Output> p_output;
   int window_horizontal_pixels;
   int window_vertical_pixels;
   int window_horizontal_chars;

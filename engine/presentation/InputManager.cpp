@@ -10,42 +10,35 @@
 #include "core/FileAccess.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
-#include <SFML/Graphics/RenderWindow.hpp>
-
 #include "presentation/GraphicsManager.h"
 #include "presentation/RunInput.h"
-#include "presentation/SfmlConvert.h"
+#include "presentation/KeyCode.h"
+#include "presentation/Output.h"
 
 namespace vt {
 
 namespace {
 // Keys that give KEY_DOWN while held, in the order they are reported. F11,
 // F12 and the keys without a name are left out.
-const sf::Keyboard::Key HELD_KEYS[] = {
-    sf::Keyboard::Up,       sf::Keyboard::Down,      sf::Keyboard::Left,
-    sf::Keyboard::Right,    sf::Keyboard::Space,     sf::Keyboard::Enter,
-    sf::Keyboard::Tab,      sf::Keyboard::Escape,    sf::Keyboard::Pause,
-    sf::Keyboard::Subtract, sf::Keyboard::Add,       sf::Keyboard::Tilde,
-    sf::Keyboard::Period,   sf::Keyboard::Comma,     sf::Keyboard::Slash,
-    sf::Keyboard::Equal,    sf::Keyboard::Backslash, sf::Keyboard::Multiply,
-    sf::Keyboard::Quote,    sf::Keyboard::Semicolon, sf::Keyboard::LControl,
-    sf::Keyboard::RControl, sf::Keyboard::LShift,    sf::Keyboard::RShift,
-    sf::Keyboard::F1,       sf::Keyboard::F2,        sf::Keyboard::F3,
-    sf::Keyboard::F4,       sf::Keyboard::F5,        sf::Keyboard::F6,
-    sf::Keyboard::F7,       sf::Keyboard::F8,        sf::Keyboard::F9,
-    sf::Keyboard::F10,      sf::Keyboard::A,         sf::Keyboard::B,
-    sf::Keyboard::C,        sf::Keyboard::D,         sf::Keyboard::E,
-    sf::Keyboard::F,        sf::Keyboard::G,         sf::Keyboard::H,
-    sf::Keyboard::I,        sf::Keyboard::J,         sf::Keyboard::K,
-    sf::Keyboard::L,        sf::Keyboard::M,         sf::Keyboard::N,
-    sf::Keyboard::O,        sf::Keyboard::P,         sf::Keyboard::Q,
-    sf::Keyboard::R,        sf::Keyboard::S,         sf::Keyboard::T,
-    sf::Keyboard::U,        sf::Keyboard::V,         sf::Keyboard::W,
-    sf::Keyboard::X,        sf::Keyboard::Y,         sf::Keyboard::Z,
-    sf::Keyboard::Num1,     sf::Keyboard::Num2,      sf::Keyboard::Num3,
-    sf::Keyboard::Num4,     sf::Keyboard::Num5,      sf::Keyboard::Num6,
-    sf::Keyboard::Num7,     sf::Keyboard::Num8,      sf::Keyboard::Num9,
-    sf::Keyboard::Num0,     sf::Keyboard::Backspace,
+const int HELD_KEYS[] = {
+    KeyCode::UP,       KeyCode::DOWN,     KeyCode::LEFT,          KeyCode::RIGHT,
+    KeyCode::SPACE,    KeyCode::ENTER,    KeyCode::TAB,           KeyCode::ESCAPE,
+    KeyCode::PAUSE,    KeyCode::SUBTRACT, KeyCode::ADD,           KeyCode::TILDE,
+    KeyCode::PERIOD,   KeyCode::COMMA,    KeyCode::SLASH,         KeyCode::EQUAL,
+    KeyCode::BACKSLASH, KeyCode::MULTIPLY, KeyCode::QUOTE,        KeyCode::SEMICOLON,
+    KeyCode::LEFT_CONTROL, KeyCode::RIGHT_CONTROL, KeyCode::LEFT_SHIFT, KeyCode::RIGHT_SHIFT,
+    KeyCode::F1,       KeyCode::F1 + 1,   KeyCode::F1 + 2,        KeyCode::F1 + 3,
+    KeyCode::F1 + 4,   KeyCode::F1 + 5,   KeyCode::F1 + 6,        KeyCode::F1 + 7,
+    KeyCode::F1 + 8,   KeyCode::F1 + 9,   KeyCode::A,             KeyCode::A + 1,
+    KeyCode::A + 2,    KeyCode::A + 3,    KeyCode::A + 4,         KeyCode::A + 5,
+    KeyCode::A + 6,    KeyCode::A + 7,    KeyCode::A + 8,         KeyCode::A + 9,
+    KeyCode::A + 10,   KeyCode::A + 11,   KeyCode::A + 12,        KeyCode::A + 13,
+    KeyCode::A + 14,   KeyCode::A + 15,   KeyCode::A + 16,        KeyCode::A + 17,
+    KeyCode::A + 18,   KeyCode::A + 19,   KeyCode::A + 20,        KeyCode::A + 21,
+    KeyCode::A + 22,   KeyCode::A + 23,   KeyCode::A + 24,        KeyCode::Z,
+    KeyCode::NUM_0 + 1, KeyCode::NUM_0 + 2, KeyCode::NUM_0 + 3,   KeyCode::NUM_0 + 4,
+    KeyCode::NUM_0 + 5, KeyCode::NUM_0 + 6, KeyCode::NUM_0 + 7,   KeyCode::NUM_0 + 8,
+    KeyCode::NUM_9,    KeyCode::NUM_0,    KeyCode::BACKSPACE,
 };
 
 // Window pixels to cells, through the picture the window may show scaled.
@@ -54,7 +47,7 @@ Vector toSpaces(int x, int y) {
 }
 }  // namespace
 
-InputManager::InputManager() : p_source(&window_source), p_reading(&window_source) {
+InputManager::InputManager() : p_source(nullptr), p_reading(&no_output) {
   setType("InputManager");
 }
 
@@ -76,8 +69,8 @@ int InputManager::startUp() {
   }
   // Held keys are reported every frame as KEY_DOWN; repeats would only
   // repeat KEY_PRESSED.
-  if (sf::RenderWindow* p_window = graphics.peekWindow()) {
-    p_window->setKeyRepeatEnabled(false);
+  Output* p_output = graphics.getOutput();
+  if (p_output && p_output->getInput().setKeyRepeat(false)) {
     log.writeLog(2, "InputManager::startUp(): Keyboard repeated disabled.");
   } else {
     log.writeLog(
@@ -91,8 +84,8 @@ int InputManager::startUp() {
 
 void InputManager::shutDown() {
   LogManager& log = LogManager::getInstance();
-  if (sf::RenderWindow* p_window = GraphicsManager::getInstance().peekWindow()) {
-    p_window->setKeyRepeatEnabled(true);
+  Output* p_output = GraphicsManager::getInstance().getOutput();
+  if (p_output && p_output->getInput().setKeyRepeat(true)) {
     log.writeLog(2, "InputManager::shutDown(): Keyboard repeat enabled.");
   }
   Manager::shutDown();
@@ -104,8 +97,14 @@ bool InputManager::isValid(std::string event_type) const {
 }
 
 void InputManager::setInputSource(InputSource* p_new_source) {
-  p_source = p_new_source ? p_new_source : &window_source;
-  p_reading = p_source;
+  p_source = p_new_source;
+  p_reading = liveSource();
+}
+
+InputSource* InputManager::liveSource() {
+  if (p_source) return p_source;
+  Output* p_output = GraphicsManager::getInstance().getOutput();
+  return p_output && p_output->isOpen() ? &p_output->getInput() : &no_output;
 }
 
 void InputManager::getInput() {
@@ -119,28 +118,29 @@ void InputManager::getInput() {
   }
   p_reading->refresh();
 
-  sf::Event event;
+  InputEvent event;
   while (p_reading->pollEvent(event)) {
     switch (event.type) {
-      case sf::Event::Closed:
+      case InputEvent::CLOSED:
         // The rest of the queue stays for a later call.
         log.writeLog(1, "InputManager::getInput(): Window close event. Setting game over.");
         GameManager::getInstance().setGameOver();
         return;
-      case sf::Event::KeyPressed:
+      case InputEvent::KEY_PRESSED:
         dispatchKey(event, KEY_PRESSED);
         break;
-      case sf::Event::KeyReleased:
+      case InputEvent::KEY_RELEASED:
         dispatchKey(event, KEY_RELEASED);
         break;
-      case sf::Event::MouseMoved:
+      case InputEvent::MOUSE_MOVED:
         dispatchMouseMove(event);
         break;
-      case sf::Event::MouseButtonPressed:
+      case InputEvent::MOUSE_CLICKED:
         dispatchClick(event);
         break;
-      case sf::Event::Resized:
-        GraphicsManager::getInstance().fitWindow(event.size.width, event.size.height);
+      case InputEvent::RESIZED:
+        GraphicsManager::getInstance().fitWindow(static_cast<unsigned>(event.position.x),
+                                                 static_cast<unsigned>(event.position.y));
         break;
       default:
         break;
@@ -152,7 +152,7 @@ void InputManager::getInput() {
 }
 
 InputSource* InputManager::frameSource() {
-  InputSource* p_frame_source = p_source;
+  InputSource* p_frame_source = liveSource();
   if (p_replay) {
     if (!p_replay->nextFrame()) return nullptr;
     p_frame_source = p_replay.get();
@@ -279,81 +279,65 @@ std::string InputManager::closeRunFiles() {
   p_recording.reset();
   p_replay.reset();
   p_replay_file.reset();
-  p_reading = p_source;
+  p_reading = liveSource();
   return complaint;
 }
 
 bool InputManager::replayEnded() const { return p_replay && p_replay->atEnd(); }
 
-EventKeyboard InputManager::toEventKeyboard(const sf::Event& key_event) const {
+EventKeyboard InputManager::toEventKeyboard(int code) const {
   EventKeyboard keyboard_event;
-  Keyboard::Key key = Keyboard::fromSFML(key_event.key.code);
+  Keyboard::Key key = Keyboard::fromCode(code);
   keyboard_event.setKey(key);
   LogManager::getInstance().writeLog(15,
                                      "InputManager::toEventKeyboard(): Keyboard event '%c' (%d)",
-                                     static_cast<int>(key), static_cast<int>(key_event.key.code));
+                                     static_cast<int>(key), code);
   return keyboard_event;
 }
 
-void InputManager::dispatchKey(const sf::Event& key_event, EventKeyboardAction action) {
-  EventKeyboard keyboard_event = toEventKeyboard(key_event);
+void InputManager::dispatchKey(const InputEvent& key_event, EventKeyboardAction action) {
+  EventKeyboard keyboard_event = toEventKeyboard(key_event.code);
   keyboard_event.setKeyboardAction(action);
   onEvent(&keyboard_event);
 }
 
-void InputManager::dispatchMouseMove(const sf::Event& move_event) {
+void InputManager::dispatchMouseMove(const InputEvent& move_event) {
   EventMouse mouse_event;
   mouse_event.setMouseAction(MOVED);
-  mouse_event.setMousePosition(toSpaces(move_event.mouseMove.x, move_event.mouseMove.y));
+  mouse_event.setMousePosition(toSpaces(move_event.position.x, move_event.position.y));
   onEvent(&mouse_event);
 }
 
-void InputManager::dispatchClick(const sf::Event& button_event) {
+void InputManager::dispatchClick(const InputEvent& button_event) {
   EventMouse mouse_event;
   mouse_event.setMouseAction(CLICKED);
   // The clicked button first, so that a click already let go by now keeps
   // it; a held left and then a held middle button take precedence over it.
-  switch (button_event.mouseButton.button) {
-    case sf::Mouse::Left:
-      mouse_event.setMouseButton(Mouse::LEFT);
-      break;
-    case sf::Mouse::Right:
-      mouse_event.setMouseButton(Mouse::RIGHT);
-      break;
-    case sf::Mouse::Middle:
-      mouse_event.setMouseButton(Mouse::MIDDLE);
-      break;
-    default:
-      break;
-  }
-  if (p_reading->isButtonPressed(sf::Mouse::Left)) mouse_event.setMouseButton(Mouse::LEFT);
-  if (p_reading->isButtonPressed(sf::Mouse::Middle)) mouse_event.setMouseButton(Mouse::MIDDLE);
-  mouse_event.setMousePosition(toSpaces(button_event.mouseButton.x, button_event.mouseButton.y));
+  if (button_event.code >= Mouse::LEFT && button_event.code <= Mouse::MIDDLE)
+    mouse_event.setMouseButton(static_cast<Mouse::Button>(button_event.code));
+  if (p_reading->isButtonPressed(Mouse::LEFT)) mouse_event.setMouseButton(Mouse::LEFT);
+  if (p_reading->isButtonPressed(Mouse::MIDDLE)) mouse_event.setMouseButton(Mouse::MIDDLE);
+  mouse_event.setMousePosition(toSpaces(button_event.position.x, button_event.position.y));
   onEvent(&mouse_event);
 }
 
 void InputManager::dispatchHeldButtons() {
-  sf::Vector2i pixels = p_reading->getMousePosition();
+  Pixel pixels = p_reading->getMousePosition();
   EventMouse mouse_event;
   mouse_event.setMouseAction(PRESSED);
   mouse_event.setMousePosition(toSpaces(pixels.x, pixels.y));
-  const std::pair<sf::Mouse::Button, Mouse::Button> buttons[] = {
-      {sf::Mouse::Left, Mouse::LEFT},
-      {sf::Mouse::Right, Mouse::RIGHT},
-      {sf::Mouse::Middle, Mouse::MIDDLE},
-  };
-  for (const auto& [sfml_button, button] : buttons) {
-    if (!p_reading->isButtonPressed(sfml_button)) continue;
+  for (Mouse::Button button : {Mouse::LEFT, Mouse::RIGHT, Mouse::MIDDLE}) {
+    if (!p_reading->isButtonPressed(button)) continue;
     mouse_event.setMouseButton(button);
     onEvent(&mouse_event);
   }
 }
 
 void InputManager::dispatchHeldKeys() {
-  for (sf::Keyboard::Key sfml_key : HELD_KEYS) {
-    if (!p_reading->isKeyPressed(sfml_key)) continue;
+  for (int code : HELD_KEYS) {
+    if (!p_reading->isKeyPressed(code)) continue;
     EventKeyboard keyboard_event;
-    keyboard_event.setKey(Keyboard::fromSFML(sfml_key));
+    keyboard_event.setKey(Keyboard::fromCode(code));
     keyboard_event.setKeyboardAction(KEY_DOWN);
     onEvent(&keyboard_event);
   }

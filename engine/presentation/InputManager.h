@@ -1,17 +1,21 @@
-// Turns the window's keyboard and mouse activity into engine events, once
-// per game-loop frame: first what the window queued (keys pressed and
-// released, clicks, pointer moves, the close button), then one event for
-// every mouse button and polled key held down during the frame. Objects
-// receive them by registering for "vt::keyboard" or "vt::mouse".
+// Turns the keyboard and mouse activity of the graphics manager's output
+// (the window, by default) into engine events, once per game-loop frame:
+// first what the output queued (keys pressed and released, clicks, pointer
+// moves, the close button), then one event for every mouse button and
+// polled key held down during the frame. Objects receive them by
+// registering for "vt::keyboard" or "vt::mouse".
 #pragma once
 
-#include <SFML/Window/Event.hpp>
 #include <memory>
 #include <string>
 
 #include "core/EventKeyboard.h"
 #include "core/Manager.h"
 #include "presentation/InputSource.h"
+
+namespace sf {
+class Event;
+}
 
 namespace vt {
 
@@ -40,11 +44,15 @@ class InputManager : public Manager {
   /// unread.
   void getInput();
 
-  /// A keyboard event for a key event's key, its action left undefined.
+  /// A keyboard event for a window's key event's key, its action left
+  /// undefined.
   EventKeyboard toEventKeyboard(const sf::Event& key_event) const;
 
+  /// A keyboard event for a key code (KeyCode.h), its action left undefined.
+  EventKeyboard toEventKeyboard(int code) const;
+
   /// Reads input from p_new_source, which the caller keeps alive while it is
-  /// set; null goes back to the window.
+  /// set; null goes back to the output's.
   void setInputSource(InputSource* p_new_source);
 
   /// What the run depends on beyond the engine's own settings, as the game
@@ -72,15 +80,18 @@ class InputManager : public Manager {
 
   /// The frame's source: the live one, or a replay, behind a recording.
   InputSource* frameSource();
+  /// The caller's source, else the output's; one that reads nothing
+  /// without an output.
+  InputSource* liveSource();
 
-  void dispatchKey(const sf::Event& key_event, EventKeyboardAction action);
-  void dispatchMouseMove(const sf::Event& move_event);
-  void dispatchClick(const sf::Event& button_event);
+  void dispatchKey(const InputEvent& key_event, EventKeyboardAction action);
+  void dispatchMouseMove(const InputEvent& move_event);
+  void dispatchClick(const InputEvent& button_event);
   void dispatchHeldButtons();
   void dispatchHeldKeys();
 
-  InputSource window_source;
-  InputSource* p_source;
+  InputSource no_output;                    // read while there is no output
+  InputSource* p_source;                    // the caller's, or null for the output's
   InputSource* p_reading;                   // this frame's
   std::unique_ptr<ReadFile> p_replay_file;  // read by p_replay
   std::unique_ptr<ReplayInput> p_replay;

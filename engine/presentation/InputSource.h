@@ -1,50 +1,56 @@
-// Where the input manager reads the window's input from. The built-in
-// source reads the graphics manager's window, and the keyboard and mouse
-// state once per frame from the X server; a program or test may hand the
-// input manager a source of its own (InputManager::setInputSource), for
-// example scripted events without any keyboard or display.
+// Where the input manager reads an output's input from. Each output brings
+// its own (the window's reads the window, the terminal's the terminal); a
+// program or test may hand the input manager a source of its own
+// (InputManager::setInputSource), for example scripted events without any
+// keyboard or display. This base reads nothing: no output to read.
 #pragma once
 
-#include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Event.hpp>
-#include <SFML/Window/Keyboard.hpp>
-#include <SFML/Window/Mouse.hpp>
-#include <memory>
+#include "presentation/InputEvent.h"
 
 namespace vt {
 
-class XInputState;
-
 class InputSource {
  public:
-  InputSource();
-  virtual ~InputSource();
+  InputSource() = default;
+  virtual ~InputSource() = default;
   InputSource(const InputSource&) = delete;
   InputSource& operator=(const InputSource&) = delete;
 
-  /// Whether there is a window to read; without one the input manager
+  /// Whether there is an output to read; without one the input manager
   /// dispatches nothing.
-  virtual bool hasWindow() const;
+  virtual bool hasWindow() const { return false; }
+
+  /// Turns the output's key repeat on or off; false when there is no
+  /// output to tell.
+  virtual bool setKeyRepeat(bool on) {
+    (void)on;
+    return false;
+  }
 
   /// Takes the state of the keys, the buttons and the pointer that the
   /// calls below answer from; called once per frame before them.
-  virtual void refresh();
+  virtual void refresh() {}
 
-  /// Takes the next queued window event; false when the queue is empty.
-  virtual bool pollEvent(sf::Event& event);
+  /// Takes the next event queued since the last frame; false when none is.
+  virtual bool pollEvent(InputEvent& event) {
+    (void)event;
+    return false;
+  }
 
-  /// Whether the key was down at the last refresh.
-  virtual bool isKeyPressed(sf::Keyboard::Key key) const;
+  /// Whether the key (a KeyCode) was down at the last refresh.
+  virtual bool isKeyPressed(int code) const {
+    (void)code;
+    return false;
+  }
 
   /// Whether the mouse button was down at the last refresh.
-  virtual bool isButtonPressed(sf::Mouse::Button button) const;
+  virtual bool isButtonPressed(int button) const {
+    (void)button;
+    return false;
+  }
 
-  /// The pointer's position in pixels from the window's top-left corner at
-  /// the last refresh.
-  virtual sf::Vector2i getMousePosition() const;
-
- private:
-  std::unique_ptr<XInputState> p_state;  // made at the first refresh with a window
+  /// The pointer's position in pixels of the picture at the last refresh.
+  virtual Pixel getMousePosition() const { return Pixel(); }
 };
 
 }  // namespace vt

@@ -86,5 +86,9 @@ enum Key : int {
 /// Added to the SFML code of a key that has no engine name.
 const int UNNAMED_KEY_OFFSET = 97;
 
+/// The engine's value for a key code (KeyCode.h): its name, or for a key
+/// without one its code plus UNNAMED_KEY_OFFSET.
+Key fromCode(int code);
+
 }  // namespace Keyboard
 }  // namespace vt

@@ -4,6 +4,7 @@
 
 #include "core/Utility.h"
 #include "path/PathManager.h"
+#include "presentation/KeyCode.h"
 #include "world/Object.h"
 #include "world/ObjectListIterator.h"
 #include "world/WorldManager.h"
@@ -48,24 +49,24 @@ bool ReplayInput::hasWindow() const { return has_frame && current.window; }
 
 void ReplayInput::refresh() {}
 
-bool ReplayInput::pollEvent(sf::Event& event) {
+bool ReplayInput::pollEvent(InputEvent& event) {
   if (!has_frame || next_event >= current.events.size()) return false;
   event = current.events[next_event++];
   return true;
 }
 
-bool ReplayInput::isKeyPressed(sf::Keyboard::Key key) const {
+bool ReplayInput::isKeyPressed(int key) const {
   return has_frame &&
          std::find(current.keys.begin(), current.keys.end(), key) != current.keys.end();
 }
 
-bool ReplayInput::isButtonPressed(sf::Mouse::Button button) const {
+bool ReplayInput::isButtonPressed(int button) const {
   return has_frame &&
          std::find(current.buttons.begin(), current.buttons.end(), button) != current.buttons.end();
 }
 
-sf::Vector2i ReplayInput::getMousePosition() const {
-  return has_frame ? current.mouse : sf::Vector2i();
+Pixel ReplayInput::getMousePosition() const {
+  return has_frame ? current.mouse : Pixel();
 }
 
 std::string RecordingInput::open(const std::string& filename, const RecordedRun& head) {
@@ -125,39 +126,28 @@ void RecordingInput::refresh() {
   // What is held is taken once, as the input manager will ask about it.
   current.keys.clear();
   current.buttons.clear();
-  for (int key = 0; key < sf::Keyboard::KeyCount; key++)
-    if (p_live->isKeyPressed(static_cast<sf::Keyboard::Key>(key))) current.keys.push_back(key);
-  for (int button = 0; button < sf::Mouse::ButtonCount; button++)
-    if (p_live->isButtonPressed(static_cast<sf::Mouse::Button>(button)))
-      current.buttons.push_back(button);
+  for (int key = 0; key < KeyCode::COUNT; key++)
+    if (p_live->isKeyPressed(key)) current.keys.push_back(key);
+  for (int button = 0; button < KeyCode::MOUSE_BUTTON_COUNT; button++)
+    if (p_live->isButtonPressed(button)) current.buttons.push_back(button);
   current.mouse = p_live->getMousePosition();
 }
 
-bool RecordingInput::pollEvent(sf::Event& event) {
+bool RecordingInput::pollEvent(InputEvent& event) {
   if (!p_live || !p_live->pollEvent(event)) return false;
-  switch (event.type) {
-    case sf::Event::Closed:
-    case sf::Event::KeyPressed:
-    case sf::Event::KeyReleased:
-    case sf::Event::MouseMoved:
-    case sf::Event::MouseButtonPressed:
-    case sf::Event::Resized:
-      current.events.push_back(event);
-      break;
-    default:
-      break;  // the input manager ignores the others
-  }
+  // The input manager ignores the others.
+  if (event.type != InputEvent::OTHER) current.events.push_back(event);
   return true;
 }
 
-bool RecordingInput::isKeyPressed(sf::Keyboard::Key key) const {
+bool RecordingInput::isKeyPressed(int key) const {
   return std::find(current.keys.begin(), current.keys.end(), key) != current.keys.end();
 }
 
-bool RecordingInput::isButtonPressed(sf::Mouse::Button button) const {
+bool RecordingInput::isButtonPressed(int button) const {
   return std::find(current.buttons.begin(), current.buttons.end(), button) != current.buttons.end();
 }
 
-sf::Vector2i RecordingInput::getMousePosition() const { return current.mouse; }
+Pixel RecordingInput::getMousePosition() const { return current.mouse; }
 
 }  // namespace vt

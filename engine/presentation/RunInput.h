@@ -40,10 +40,10 @@ class ReplayInput : public InputSource {
 
   bool hasWindow() const override;
   void refresh() override;
-  bool pollEvent(sf::Event& event) override;
-  bool isKeyPressed(sf::Keyboard::Key key) const override;
-  bool isButtonPressed(sf::Mouse::Button button) const override;
-  sf::Vector2i getMousePosition() const override;
+  bool pollEvent(InputEvent& event) override;
+  bool isKeyPressed(int code) const override;
+  bool isButtonPressed(int button) const override;
+  Pixel getMousePosition() const override;
 
  private:
   RecordReader reader;
@@ -76,10 +76,10 @@ class RecordingInput : public InputSource {
 
   bool hasWindow() const override;
   void refresh() override;
-  bool pollEvent(sf::Event& event) override;
-  bool isKeyPressed(sf::Keyboard::Key key) const override;
-  bool isButtonPressed(sf::Mouse::Button button) const override;
-  sf::Vector2i getMousePosition() const override;
+  bool pollEvent(InputEvent& event) override;
+  bool isKeyPressed(int code) const override;
+  bool isButtonPressed(int button) const override;
+  Pixel getMousePosition() const override;
 
  private:
   /// Writes the frames alike before the current one when it differs.

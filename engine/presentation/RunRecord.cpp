@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/FileAccess.h"
+#include "presentation/KeyCode.h"
 
 namespace vt {
 
@@ -33,9 +34,11 @@ bool readNumber(const std::string& token, long low, long high, long& value) {
   return error == std::errc() && last == end && value >= low && value <= high;
 }
 
-sf::Event event(sf::Event::EventType type) {
-  sf::Event made{};
+InputEvent event(InputEvent::Type type, int code = 0, long x = 0, long y = 0) {
+  InputEvent made;
   made.type = type;
+  made.code = code;
+  made.position = {static_cast<int>(x), static_cast<int>(y)};
   return made;
 }
 
@@ -43,29 +46,21 @@ sf::Event event(sf::Event::EventType type) {
 // is out of its range.
 std::string apply(const std::string& word, const long* n, RecordedFrame& frame) {
   auto within = [&](int i, long low, long high) { return n[i] >= low && n[i] <= high; };
-  const int keys = sf::Keyboard::KeyCount, buttons = sf::Mouse::ButtonCount;
+  const int keys = KeyCode::COUNT, buttons = KeyCode::MOUSE_BUTTON_COUNT;
   if (word == "press" || word == "release") {
     if (!within(0, -1, keys - 1)) return "no key " + std::to_string(n[0]);
-    sf::Event e = event(word == "press" ? sf::Event::KeyPressed : sf::Event::KeyReleased);
-    e.key.code = static_cast<sf::Keyboard::Key>(n[0]);
-    frame.events.push_back(e);
+    frame.events.push_back(event(word == "press" ? InputEvent::KEY_PRESSED : InputEvent::KEY_RELEASED,
+                                 static_cast<int>(n[0])));
   } else if (word == "click") {
     if (!within(0, 0, buttons - 1)) return "no mouse button " + std::to_string(n[0]);
-    sf::Event e = event(sf::Event::MouseButtonPressed);
-    e.mouseButton = {static_cast<sf::Mouse::Button>(n[0]), static_cast<int>(n[1]),
-                     static_cast<int>(n[2])};
-    frame.events.push_back(e);
+    frame.events.push_back(event(InputEvent::MOUSE_CLICKED, static_cast<int>(n[0]), n[1], n[2]));
   } else if (word == "move") {
-    sf::Event e = event(sf::Event::MouseMoved);
-    e.mouseMove = {static_cast<int>(n[0]), static_cast<int>(n[1])};
-    frame.events.push_back(e);
+    frame.events.push_back(event(InputEvent::MOUSE_MOVED, 0, n[0], n[1]));
   } else if (word == "resize") {
     if (!within(0, 0, MAX_COORDINATE) || !within(1, 0, MAX_COORDINATE)) return "no window size";
-    sf::Event e = event(sf::Event::Resized);
-    e.size = {static_cast<unsigned>(n[0]), static_cast<unsigned>(n[1])};
-    frame.events.push_back(e);
+    frame.events.push_back(event(InputEvent::RESIZED, 0, n[0], n[1]));
   } else if (word == "close") {
-    frame.events.push_back(event(sf::Event::Closed));
+    frame.events.push_back(event(InputEvent::CLOSED));
   } else if (word == "key") {
     if (!within(0, 0, keys - 1)) return "no key " + std::to_string(n[0]);
     frame.keys.push_back(static_cast<int>(n[0]));
@@ -73,7 +68,7 @@ std::string apply(const std::string& word, const long* n, RecordedFrame& frame) 
     if (!within(0, 0, buttons - 1)) return "no mouse button " + std::to_string(n[0]);
     frame.buttons.push_back(static_cast<int>(n[0]));
   } else if (word == "mouse") {
-    frame.mouse = sf::Vector2i(static_cast<int>(n[0]), static_cast<int>(n[1]));
+    frame.mouse = Pixel{static_cast<int>(n[0]), static_cast<int>(n[1])};
   } else if (word == "plies") {
     if (!within(0, 0, MAX_PLIES)) return "no count of plies";
     frame.plies = static_cast<int>(n[0]);
@@ -119,21 +114,22 @@ bool readHeadNumbers(const std::string& text, const char* name, long low, long h
 
 std::string frameText(const RecordedFrame& frame) {
   std::ostringstream text;
-  for (const sf::Event& e : frame.events) {
-    if (e.type == sf::Event::KeyPressed || e.type == sf::Event::KeyReleased)
-      text << (e.type == sf::Event::KeyPressed ? " press " : " release ") << e.key.code;
-    else if (e.type == sf::Event::MouseMoved)
-      text << " move " << e.mouseMove.x << ' ' << e.mouseMove.y;
-    else if (e.type == sf::Event::MouseButtonPressed)
-      text << " click " << e.mouseButton.button << ' ' << e.mouseButton.x << ' ' << e.mouseButton.y;
-    else if (e.type == sf::Event::Resized)
-      text << " resize " << e.size.width << ' ' << e.size.height;
-    else if (e.type == sf::Event::Closed)
+  for (const InputEvent& e : frame.events) {
+    if (e.type == InputEvent::KEY_PRESSED || e.type == InputEvent::KEY_RELEASED)
+      text << (e.type == InputEvent::KEY_PRESSED ? " press " : " release ") << e.code;
+    else if (e.type == InputEvent::MOUSE_MOVED)
+      text << " move " << e.position.x << ' ' << e.position.y;
+    else if (e.type == InputEvent::MOUSE_CLICKED)
+      text << " click " << e.code << ' ' << e.position.x << ' ' << e.position.y;
+    else if (e.type == InputEvent::RESIZED)
+      text << " resize " << e.position.x << ' ' << e.position.y;
+    else if (e.type == InputEvent::CLOSED)
       text << " close";
   }
   for (int key : frame.keys) text << " key " << key;
   for (int button : frame.buttons) text << " button " << button;
-  if (frame.mouse != sf::Vector2i()) text << " mouse " << frame.mouse.x << ' ' << frame.mouse.y;
+  if (frame.mouse.x != 0 || frame.mouse.y != 0)
+    text << " mouse " << frame.mouse.x << ' ' << frame.mouse.y;
   if (frame.plies >= 0) text << " plies " << frame.plies;
   if (!frame.window) text << " nowindow";
   return text.str();

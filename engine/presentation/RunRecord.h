@@ -9,9 +9,9 @@
 //   game TEXT               what the game said the run depends on
 // Then each line is one frame, led by how many frames in a row were alike,
 // with the words:
-//   press K, release K      a key went down or up (SFML key code)
+//   press K, release K      a key went down or up (key code, as SFML's)
 //   move X Y                the pointer moved (window pixels)
-//   click B X Y             a mouse button went down (SFML button)
+//   click B X Y             a mouse button went down (as SFML's)
 //   resize W H              the window was resized
 //   close                   the window's close button
 //   key K, button B         a key or button held at the frame's input
@@ -26,12 +26,12 @@
 // of vantle.h.
 #pragma once
 
-#include <SFML/System/Vector2.hpp>
-#include <SFML/Window/Event.hpp>
 #include <cstdint>
 #include <istream>
 #include <string>
 #include <vector>
+
+#include "presentation/InputEvent.h"
 
 namespace vt {
 
@@ -45,10 +45,10 @@ const std::uint64_t MAX_RECORD_BYTES = std::uint64_t(1) << 30;
 
 /// One frame's input as the input manager read it.
 struct RecordedFrame {
-  std::vector<sf::Event> events;  ///< in the order read
-  std::vector<int> keys;          ///< held, as SFML key codes
-  std::vector<int> buttons;       ///< held, as SFML button codes
-  sf::Vector2i mouse;             ///< the pointer
+  std::vector<InputEvent> events;  ///< in the order read
+  std::vector<int> keys;           ///< held, as key codes
+  std::vector<int> buttons;        ///< held, as button codes
+  Pixel mouse;                     ///< the pointer
   bool window = true;             ///< whether there was a window to read
   int plies = -1;                 ///< -1: as many as the time budget allows
   long repeat = 1;                ///< how many frames in a row were alike

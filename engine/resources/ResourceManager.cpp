@@ -6,7 +6,7 @@
 #include "core/Config.h"
 #include "core/FileAccess.h"
 #include "core/LogManager.h"
-#include "presentation/SfmlErrors.h"
+#include "resources/SfmlErrors.h"
 #include "resources/AudioDevice.h"
 #include "resources/SpriteFile.h"
 #include "resources/Volume.h"

@@ -11,15 +11,19 @@ namespace input_test {
 class ScriptedInput : public vt::InputSource {
  public:
   bool hasWindow() const override { return true; }
-  bool pollEvent(sf::Event& event) override {
+  bool pollEvent(vt::InputEvent& event) override {
     if (queue.empty()) return false;
-    event = queue.front();
+    event = vt::toInputEvent(queue.front());
     queue.pop_front();
     return true;
   }
-  bool isKeyPressed(sf::Keyboard::Key key) const override { return keys.count(key) > 0; }
-  bool isButtonPressed(sf::Mouse::Button b) const override { return buttons.count(b) > 0; }
-  sf::Vector2i getMousePosition() const override { return mouse; }
+  bool isKeyPressed(int code) const override {
+    return keys.count(static_cast<sf::Keyboard::Key>(code)) > 0;
+  }
+  bool isButtonPressed(int b) const override {
+    return buttons.count(static_cast<sf::Mouse::Button>(b)) > 0;
+  }
+  vt::Pixel getMousePosition() const override { return {mouse.x, mouse.y}; }
 
   /// Queues an event of the type with the key, button and position given.
   void add(sf::Event::EventType type, int key_or_button = 0, int x = 0, int y = 0) {

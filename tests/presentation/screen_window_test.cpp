@@ -73,7 +73,7 @@ std::vector<std::vector<Put>> randomFrames(unsigned seed) {
 TEST_F(ScreenWindowTest, FramesComposedInMemoryMatchTheRenderersPixelForPixel) {
   open(40, 20);
   if (HasFatalFailure()) return;
-  vt::WindowOutput& output = graphics.getWindowOutput();
+  vt::WindowOutput& output = dynamic_cast<vt::WindowOutput&>(*graphics.getOutput());
   for (unsigned seed : {1u, 2u, 3u}) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::vector<std::vector<Put>> frames = randomFrames(seed);

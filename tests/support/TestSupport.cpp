@@ -10,7 +10,7 @@
 #include <cctype>
 #include <fstream>
 
-#include "presentation/Display.h"
+#include "presentation/window/Display.h"
 
 namespace vt_test {
 

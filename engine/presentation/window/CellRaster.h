@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "presentation/CellBatch.h"
+#include "presentation/window/CellBatch.h"
 #include "presentation/Screen.h"
 #include "presentation/window/XPresenter.h"
 

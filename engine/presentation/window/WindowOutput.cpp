@@ -1,15 +1,22 @@
 #include "presentation/window/WindowOutput.h"
 
 #include <SFML/Window/VideoMode.hpp>
+#include <algorithm>
 
+#include "core/Config.h"
 #include "core/LogManager.h"
-#include "presentation/Display.h"
-#include "presentation/SfmlConvert.h"
+#include "presentation/GraphicsManager.h"
+#include "presentation/window/Display.h"
+#include "presentation/window/SfmlConvert.h"
+#include "resources/SfmlErrors.h"
 
 namespace vt {
 
 WindowOutput::WindowOutput()
-    : polygon(0.0f, 30),
+    : input(&p_window),
+      polygon(0.0f, 30),
+      picture_width(0),
+      picture_height(0),
       cell_width(1),
       cell_height(1),
       composing(true),
@@ -18,28 +25,43 @@ WindowOutput::WindowOutput()
 
 WindowOutput::~WindowOutput() { close(); }
 
-std::string WindowOutput::openWindow(int width, int height, const std::string& title,
-                                     int style) {
-  // A size SFML cannot make a window of fails like a missing display does.
-  // The connection is held until SFML has its own: SFML would end the whole
-  // process without a display.
-  DisplayConnection display;
-  if (!display.isOpen()) return display.problem();
-  if (width <= 0 || height <= 0) return "the window has no pixels";
-
-  sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
-  LogManager::getInstance().writeLog(5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
-                                     static_cast<int>(desktop.width),
-                                     static_cast<int>(desktop.height));
-  p_window = std::make_unique<sf::RenderWindow>(
-      sf::VideoMode(static_cast<unsigned>(width), static_cast<unsigned>(height), 32),
-      sf::String(title), static_cast<sf::Uint32>(style), sf::ContextSettings());
-  if (!p_window->isOpen()) {
-    p_window.reset();
-    return "the window could not be opened";
+bool WindowOutput::open() {
+  LogManager& log = LogManager::getInstance();
+  const Config& config = Config::getInstance();
+  sendSfmlErrorsToLog();
+  problem.clear();
+  if (!openWindow()) {
+    log.writeLog("GraphicsLayer::startUp(): Unable to alloate window!");
+    log.writeLog("GraphicsManager::startUp(): %s.", problem.c_str());
+    return false;
   }
-  return "";
+  p_window->setMouseCursorVisible(config.getShowMouse());
+  p_window->setVerticalSyncEnabled(true);
+  if (!loadFont(config.getFontFile())) {
+    // Closed again so that a later start-up tries afresh instead of
+    // reporting "Already started." for a manager that never started.
+    close();
+    problem = "the font '" + config.getFontFile() + "' could not be loaded";
+    log.writeLog("GraphicsManager::startUp(): Unable to load font from file '%s'.",
+                 config.getFontFile().c_str());
+    return false;
+  }
+  // The window may not have the size asked for.
+  fit(p_window->getSize().x, p_window->getSize().y);
+  cell_width = charWidth();
+  cell_height = charHeight();
+  background = colorToSFML(config.getWindowBackgroundColor());
+  batch.setUp(&font, glyphSize(), cell_width, cell_height, background);
+  chars_drawn = 0;
+  window_drawn = false;
+  // The first picture is otherwise drawn over whatever the new buffer holds.
+  p_window->clear(background);
+  raster.setUp(*p_window, config.getWindowHorizontalChars(), config.getWindowVerticalChars(),
+               cell_width, cell_height, background);
+  return true;
 }
+
+std::string WindowOutput::getProblem() const { return problem; }
 
 bool WindowOutput::loadFont(const std::string& file) {
   // A font that is a pipe or a device would hold the start-up forever. The
@@ -52,19 +74,35 @@ bool WindowOutput::loadFont(const std::string& file) {
   return loaded;
 }
 
-void WindowOutput::setUp(unsigned glyph_size, float new_cell_width, float new_cell_height,
-                         int columns, int rows, Color background_color) {
-  background = colorToSFML(background_color);
-  cell_width = new_cell_width;
-  cell_height = new_cell_height;
-  batch.setUp(&font, glyph_size, cell_width, cell_height, background);
-  chars_drawn = 0;
-  window_drawn = false;
-  if (p_window) {
-    // The first picture is otherwise drawn over whatever the new buffer holds.
-    p_window->clear(background);
-    raster.setUp(*p_window, columns, rows, cell_width, cell_height, background);
+bool WindowOutput::openWindow() {
+  const Config& config = Config::getInstance();
+  picture_width = config.getWindowHorizontalPixels();
+  picture_height = config.getWindowVerticalPixels();
+  // A size SFML cannot make a window of, or no cells to divide it into,
+  // fails like a missing display does; SFML would abort the process on the
+  // latter. The connection is held until SFML has its own: SFML ends the
+  // whole process without a display.
+  DisplayConnection display;
+  problem = display.problem();
+  if (picture_width <= 0 || picture_height <= 0 || config.getWindowHorizontalChars() <= 0 ||
+      config.getWindowVerticalChars() <= 0)
+    problem = "the window has no pixels or no cells";
+  if (!problem.empty()) return false;
+
+  sf::VideoMode desktop = sf::VideoMode::getDesktopMode();
+  LogManager::getInstance().writeLog(
+      5, "GraphicsManager::startUp(): Window resolution (%d, %d) pixels",
+      static_cast<int>(desktop.width), static_cast<int>(desktop.height));
+  p_window = std::make_unique<sf::RenderWindow>(
+      sf::VideoMode(static_cast<unsigned>(picture_width), static_cast<unsigned>(picture_height), 32),
+      sf::String(config.getWindowTitle()), static_cast<sf::Uint32>(config.getWindowStyle()),
+      sf::ContextSettings());
+  if (!p_window->isOpen()) {
+    p_window.reset();
+    problem = "the window could not be opened";
+    return false;
   }
+  return true;
 }
 
 void WindowOutput::close() {
@@ -74,6 +112,10 @@ void WindowOutput::close() {
   p_window->close();
   p_window.reset();
 }
+
+bool WindowOutput::isOpen() const { return p_window != nullptr; }
+
+InputSource& WindowOutput::getInput() { return input; }
 
 sf::RenderWindow* WindowOutput::getWindow() const { return p_window.get(); }
 
@@ -109,8 +151,7 @@ bool WindowOutput::composesInMemory(const Screen& frame) const {
   if (!p_window || !composing || window_drawn) return false;
   sf::Vector2u size = p_window->getSize();
   // A resized window shows the picture scaled, which only its renderer does.
-  return static_cast<float>(size.x) == cell_width * static_cast<float>(frame.getWidth()) &&
-         static_cast<float>(size.y) == cell_height * static_cast<float>(frame.getHeight()) &&
+  return static_cast<int>(size.x) == picture_width && static_cast<int>(size.y) == picture_height &&
          raster.canShow(frame);
 }
 
@@ -127,5 +168,29 @@ void WindowOutput::present(const Screen& frame) {
 }
 
 void WindowOutput::setComposing(bool on) { composing = on; }
+
+void WindowOutput::fit(unsigned width, unsigned height) {
+  if (!p_window || width == 0 || height == 0) return;
+  float shown_width = static_cast<float>(picture_width);
+  float shown_height = static_cast<float>(picture_height);
+  float scale = std::min(static_cast<float>(width) / shown_width,
+                         static_cast<float>(height) / shown_height);
+  float part_x = shown_width * scale / static_cast<float>(width);
+  float part_y = shown_height * scale / static_cast<float>(height);
+  sf::View view(sf::FloatRect(0, 0, shown_width, shown_height));
+  view.setViewport(sf::FloatRect((1 - part_x) / 2, (1 - part_y) / 2, part_x, part_y));
+  p_window->setView(view);
+}
+
+Vector WindowOutput::toPicture(int x, int y) const {
+  sf::IntRect area = p_window ? p_window->getViewport(p_window->getView()) : sf::IntRect();
+  if (area.width <= 0 || area.height <= 0)
+    return Vector(static_cast<float>(x), static_cast<float>(y));
+  // Whole numbers throughout while the picture fills the window as made.
+  return Vector(static_cast<float>(x - area.left) * static_cast<float>(picture_width) /
+                    static_cast<float>(area.width),
+                static_cast<float>(y - area.top) * static_cast<float>(picture_height) /
+                    static_cast<float>(area.height));
+}
 
 }  // namespace vt

@@ -1,4 +1,4 @@
-#include "presentation/Display.h"
+#include "presentation/window/Display.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -4,9 +4,12 @@
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
+#include <SFML/Window/Event.hpp>
 #include <SFML/Window/Keyboard.hpp>
 
 #include "presentation/Color.h"
+#include "presentation/InputEvent.h"
+#include "presentation/KeyCode.h"
 #include "presentation/Keyboard.h"
 
 namespace vt {
@@ -20,4 +23,7 @@ namespace Keyboard {
 Key fromSFML(sf::Keyboard::Key sfml_key);
 
 }  // namespace Keyboard
+
+/// A window event as input every output reports.
+InputEvent toInputEvent(const sf::Event& event);
 }  // namespace vt

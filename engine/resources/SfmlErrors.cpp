@@ -1,4 +1,4 @@
-#include "presentation/SfmlErrors.h"
+#include "resources/SfmlErrors.h"
 
 #include <SFML/System/Err.hpp>
 #include <cstdlib>

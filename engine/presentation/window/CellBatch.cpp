@@ -1,4 +1,4 @@
-#include "presentation/CellBatch.h"
+#include "presentation/window/CellBatch.h"
 
 #include <SFML/System/String.hpp>
 #include <cmath>

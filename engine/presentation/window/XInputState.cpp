@@ -1,4 +1,4 @@
-#include "presentation/XInputState.h"
+#include "presentation/window/XInputState.h"
 
 #include <cstring>
 #include <utility>
