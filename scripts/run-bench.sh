@@ -25,6 +25,10 @@ cmake --build "$build_dir" -j "$(nproc)" --target vantle_bench console_bench
 source scripts/xvfb.sh
 start_xvfb 2560x3200x24
 export ALSOFT_DRIVERS=null
+# What the libraries keep between runs (Mesa's shader cache) stays out of the home folder.
+bench_home=$(mktemp -d)
+trap 'kill "$xvfb_pid" 2>/dev/null || true; rm -rf "$bench_home"' EXIT
+export XDG_CACHE_HOME=$bench_home/cache XDG_CONFIG_HOME=$bench_home/config
 if [ "$google" = yes ]; then
   "$build_dir/bench/vantle_bench" "$@"
 fi
