@@ -57,7 +57,7 @@ void setPaused(bool paused) {
     return;
   }
   removePausedBox();
-  if (p_music && p_music->getStatus() == sf::SoundSource::Paused) p_music->play();
+  if (p_music && p_music->getStatus() == vt::SoundSource::Paused) p_music->play();
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 // FILE, --replay FILE plays a recorded run again, --maze FILE plays the maze
 // in FILE in place of the built-in ones. Alone, --check FILE only says
 // whether the maze in FILE can be won, and --export N only writes built-in
-// level N to standard output as a maze file.
+// level N to standard output as a maze file. In a web page the loops run
+// frame by frame as the browser calls them (runLoop), and a hidden page
+// pauses the game.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -83,6 +85,28 @@ bool takeMazeFile(const std::string& file) {
   return true;
 }
 
+int exit_status = 0;
+
+// After the splash: the game's resources, level 1 and its music, then the
+// game until the player quits.
+void playGame() {
+  loadGameResources();
+  setWorldSize();
+  // The counter starts at 1 on first use.
+  buildLevel(currentLevel());
+  // Without its music the game plays silently.
+  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
+  if (p_music) p_music->play();
+  vt::onPageHidden([] {
+    if (!isPaused()) togglePause();
+  });
+  vt::runLoop([] {
+    vt::GameManager& game = vt::GameManager::getInstance();
+    game.shutDown();
+    exit_status = game.exitStatus("maze");
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,15 +120,6 @@ int main(int argc, char** argv) {
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("maze");
   log.setFlush(true);
-  vt::splash();
-  loadGameResources();
-  setWorldSize();
-  // The counter starts at 1 on first use.
-  buildLevel(currentLevel());
-  // Without its music the game plays silently.
-  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
-  if (p_music) p_music->play();
-  game.run();
-  game.shutDown();
-  return game.exitStatus("maze");
+  vt::splash(playGame);
+  return exit_status;
 }

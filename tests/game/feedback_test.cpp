@@ -140,6 +140,8 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   std::filesystem::create_directory("times");
   vt_test::writeFile("victim", "kept\n");
   std::filesystem::create_symlink(dir + "/victim", file + ".tmp");
+  std::vector<std::string> replaced;
+  vt::setReplacedHook([&](const std::string& path) { replaced.push_back(path); });
   {
     BestTimes first(file);
     EXPECT_TRUE(first.record(2, 40));
@@ -164,6 +166,9 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
     EXPECT_EQ(unreadable.get(1), -1) << path;
   }
   EXPECT_EQ(vt_test::readFile("victim"), "kept\n");
+  // Each file put in place is told (a web page keeps it), a failed one not.
+  vt::setReplacedHook(nullptr);
+  EXPECT_EQ(replaced, std::vector<std::string>(3, file));
   EXPECT_TRUE(vt_test::contains(vt_test::logMessages(),
                                 "BestTimes::load(): Warning! '" + file +
                                     "' is damaged at line 4; it is written anew with the times "
