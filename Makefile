@@ -1,20 +1,28 @@
 # Set-up, build, play and test in one place. `make run` plays the maze game,
-# `make arena` the arena example, `make test` runs the whole suite under the
-# sanitizers, then each fuzzer briefly on its seeds; `make fuzz` runs the
-# fuzzers for longer; `make bench` the benchmarks.
+# `make arena` the arena example, `make web` builds the maze's web page into
+# build-web/, `make test` runs the whole suite under the sanitizers, then the
+# browser test of the web page, then each fuzzer briefly on its seeds;
+# `make fuzz` runs the fuzzers for longer; `make bench` the benchmarks.
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
+WEB_DIR ?= build-web
+BROWSER_DIR ?= build-browser
 FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 600
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build run arena test bench fuzz-build fuzz clean
+.PHONY: all deps web-deps build run arena web test bench fuzz-build fuzz clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
+
+# Emscripten, Chromium, Node.js and playwright-core: only the web page and
+# its test need them.
+web-deps:
+	@VANTLE_BROWSER_TOOLS=$(BROWSER_DIR) bash scripts/install-deps.sh web
 
 build: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTLE_TESTS=OFF
@@ -27,10 +35,18 @@ run: build
 arena: build
 	cd $(BUILD_DIR)/arena && ./arena
 
+web: web-deps
+	JOBS=$(JOBS) bash scripts/build-web.sh $(WEB_DIR)
+
+# VANTLE_WEB_TEST=skip-missing lets the browser test be skipped, with a line
+# that says so, where its toolchain cannot be had.
 test: deps
+	@VANTLE_BROWSER_TOOLS=$(BROWSER_DIR) bash scripts/install-deps.sh web || \
+	  [ "$$VANTLE_WEB_TEST" = skip-missing ]
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVANTLE_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	bash scripts/run-tests.sh $(TEST_DIR)
+	JOBS=$(JOBS) bash scripts/run-web-test.sh $(WEB_DIR) $(BROWSER_DIR)
 	$(MAKE) fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --seeds-only
 
@@ -50,4 +66,4 @@ fuzz: fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(FUZZ_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(WEB_DIR) $(BROWSER_DIR) $(FUZZ_DIR) build-bench

@@ -11,6 +11,11 @@ target_include_directories(vt_synth PUBLIC ${PROJECT_SOURCE_DIR}/tools)
 
 add_executable(vt_synth_tool ${PROJECT_SOURCE_DIR}/tools/synth/main.cpp)
 target_link_libraries(vt_synth_tool PRIVATE vt_synth)
+if(VANTLE_WEB)
+  # Built for the web too, and run by Node.js at build time on the host's files.
+  target_link_options(vt_synth_tool PRIVATE -sNODERAWFS=1 -sENVIRONMENT=node
+                      -sWASM_ASYNC_COMPILATION=0)
+endif()
 
 # Naming the tool in DEPENDS re-runs it whenever it is rebuilt, and only then.
 set(MAZE_SOUNDS_DIR ${CMAKE_BINARY_DIR}/maze-sounds)
@@ -45,8 +50,10 @@ foreach(file ${MAZE_FILES})
 endforeach()
 add_custom_target(maze_mazes ALL DEPENDS ${MAZE_STAGED_FILES})
 add_dependencies(maze maze_mazes)
-install(FILES ${MAZE_FILES} DESTINATION ${CMAKE_INSTALL_LIBDIR}/maze/mazes)
-add_custom_target(starter_sound ALL DEPENDS ${STARTER_SOUND})
-# Made by the maze's run of the synthesiser, not by a second one beside it.
-add_dependencies(starter_sound maze_assets)
-install(FILES ${STARTER_SOUND} DESTINATION ${CMAKE_INSTALL_DATADIR}/vantle/starter/sounds)
+if(NOT VANTLE_WEB)
+  install(FILES ${MAZE_FILES} DESTINATION ${CMAKE_INSTALL_LIBDIR}/maze/mazes)
+  add_custom_target(starter_sound ALL DEPENDS ${STARTER_SOUND})
+  # Made by the maze's run of the synthesiser, not by a second one beside it.
+  add_dependencies(starter_sound maze_assets)
+  install(FILES ${STARTER_SOUND} DESTINATION ${CMAKE_INSTALL_DATADIR}/vantle/starter/sounds)
+endif()

@@ -8,17 +8,18 @@ set(VANTLE_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/Vantle)
 install(TARGETS vantle EXPORT VantleTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR})
-# Headers the engine keeps to itself (and its tests) stay out of the package.
+# Headers the engine keeps to itself (and its tests) stay out of the
+# package, and so do the web build's rooms.
 set(VANTLE_INTERNAL_HEADERS ClockReading.h FramePacer.h InterestTable.h Display.h ShapePolygon.h
     SplashArt.h ObjectRegistry.h PathCycle.h XInputState.h AudioDevice.h
-    RunRecord.h RunInput.h SfmlErrors.h StderrCapture.h)
+    RunRecord.h RunInput.h SfmlErrors.h StderrCapture.h WavFile.h)
 set(internal_patterns)
 foreach(header ${VANTLE_INTERNAL_HEADERS})
   list(APPEND internal_patterns PATTERN ${header} EXCLUDE)
 endforeach()
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/engine/
   DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vantle
-  FILES_MATCHING PATTERN "*.h" ${internal_patterns})
+  FILES_MATCHING PATTERN "*.h" ${internal_patterns} PATTERN web EXCLUDE)
 install(EXPORT VantleTargets NAMESPACE Vantle:: DESTINATION ${VANTLE_CMAKE_DIR})
 
 # The default font with its licence, vantle_add_game, and a starter project

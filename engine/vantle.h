@@ -12,6 +12,7 @@
 #include "core/EventStep.h"
 #include "core/EventView.h"
 #include "core/FileAccess.h"
+#include "core/FrameLoop.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "core/Manager.h"

@@ -63,7 +63,7 @@ void setPaused(bool paused) {
     return;
   }
   removePausedBox();
-  if (p_music && p_music->getStatus() == sf::SoundSource::Paused) p_music->play();
+  if (p_music && p_music->getStatus() == vt::SoundSource::Paused) p_music->play();
 }
 
 }  // namespace
@@ -80,12 +80,9 @@ void winLevel(int seconds) {
   buildLevel(currentLevel());
   state().run_seconds += seconds;
   if (playsBuiltInLevels()) bestTimes().record(won, seconds);
-  bool final = currentLevel() == levelCount();
-  // The victory of a single maze already says how long it took.
-  if (!final || !playsOneMaze())
-    new Message("Level " + std::to_string(won) + " complete in " + std::to_string(seconds) + " s",
-                vt::GREEN, MESSAGE_STEPS);
-  if (final) showVictory();
+  new Message("Level " + std::to_string(won) + " complete in " + std::to_string(seconds) + " s",
+              vt::GREEN, MESSAGE_STEPS);
+  if (currentLevel() == levelCount()) showVictory();
 }
 
 void timeUp() {

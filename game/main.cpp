@@ -6,6 +6,8 @@
 // what of it cannot be reached. Alone, --check FILE only says whether the
 // maze in FILE can be won, --export N only writes built-in level N to
 // standard output as a maze file, and --help lists the options and keys.
+// In a web page the loops run frame by frame as the browser calls them
+// (runLoop), and a hidden page pauses the game.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -48,6 +50,30 @@ bool takeMazeFile(const std::string& file) {
   return true;
 }
 
+int exit_status = 0;
+std::string maze_file;  // played in place of the built-in levels, if any
+
+// After the splash: the game's resources, level 1 and its music, then the
+// game until the player quits.
+void playGame() {
+  loadGameResources();
+  setWorldSize();
+  if (!maze_file.empty()) warnIfUnwinnable(maze_file);
+  // The counter starts at 1 on first use.
+  buildLevel(currentLevel());
+  // Without its music the game plays silently.
+  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
+  if (p_music) p_music->play();
+  vt::onPageHidden([] {
+    if (!isPaused()) togglePause();
+  });
+  vt::runLoop([] {
+    vt::GameManager& game = vt::GameManager::getInstance();
+    game.shutDown();
+    exit_status = game.exitStatus("maze");
+  });
+}
+
 // Options the engine takes itself go to its configuration.
 void takeRunOptions(const Options& options) {
   if (!options.record_file.empty()) vt::takeRunOption("--record", options.record_file);
@@ -76,16 +102,7 @@ int main(int argc, char** argv) {
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("maze");
   log.setFlush(true);
-  vt::splash();
-  loadGameResources();
-  setWorldSize();
-  if (!options.maze_file.empty()) warnIfUnwinnable(options.maze_file);
-  // The counter starts at 1 on first use.
-  buildLevel(currentLevel());
-  // Without its music the game plays silently.
-  vt::Music* p_music = vt::ResourceManager::getInstance().getMusic("music");
-  if (p_music) p_music->play();
-  game.run();
-  game.shutDown();
-  return game.exitStatus("maze");
+  maze_file = options.maze_file;
+  vt::splash(playGame);
+  return exit_status;
 }

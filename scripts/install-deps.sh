@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, run and test the game;
 # with "bench", also those of the benchmarks' peer (libtcod, which the
-# console comparison draws beside the engine). Only packages that are
-# missing are installed; run as root or with sudo.
+# console comparison draws beside the engine); with "web", also those of the
+# web page and its browser test (Emscripten, Chromium, Node.js and npm), and
+# then playwright-core from npm, as its lockfile says, into build-browser/
+# (or $VANTLE_BROWSER_TOOLS). Only what is missing is installed; run as
+# root or with sudo.
 set -euo pipefail
 
 packages=(
@@ -16,6 +19,28 @@ packages=(
 if [ "${1:-}" = bench ]; then
   packages+=(libtcod-dev)
 fi
+if [ "${1:-}" = web ]; then
+  packages+=(emscripten chromium)
+  # A Node.js of another origin (with its own npm) serves as well as Debian's,
+  # whose packages would conflict with it.
+  command -v node >/dev/null || packages+=(nodejs)
+  command -v npm >/dev/null || packages+=(npm)
+fi
+
+# playwright-core, as tests/web/package-lock.json pins it, in a build folder.
+install_browser_tools() {
+  local source tools
+  source=$(dirname "$0")/../tests/web
+  tools=${VANTLE_BROWSER_TOOLS:-$(dirname "$0")/../build-browser}
+  if [ -d "$tools/node_modules/playwright-core" ] &&
+    cmp -s "$source/package-lock.json" "$tools/package-lock.json"; then
+    return
+  fi
+  mkdir -p "$tools"
+  cp "$source/package.json" "$source/package-lock.json" "$tools/"
+  echo "Installing playwright-core into $tools"
+  (cd "$tools" && npm ci --no-audit --no-fund --cache "$PWD/.npm-cache")
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -25,6 +50,7 @@ for p in "${packages[@]}"; do
 done
 
 if [ ${#missing[@]} -eq 0 ]; then
+  if [ "${1:-}" = web ]; then install_browser_tools; fi
   exit 0
 fi
 
@@ -37,3 +63,4 @@ echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
 $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [ "${1:-}" = web ]; then install_browser_tools; fi

@@ -190,6 +190,17 @@ class ReplacingFile::Buffer : public std::streambuf {
   std::vector<char> chunk;
 };
 
+namespace {
+std::function<void(const std::string&)>& replacedHook() {
+  static std::function<void(const std::string&)> hook;
+  return hook;
+}
+}  // namespace
+
+void setReplacedHook(std::function<void(const std::string&)> replaced) {
+  replacedHook() = std::move(replaced);
+}
+
 ReplacingFile::ReplacingFile() : p_stream(std::make_unique<std::ostream>(nullptr)) {}
 
 ReplacingFile::~ReplacingFile() { discard(); }
@@ -234,6 +245,7 @@ std::string ReplacingFile::commit() {
     return std::strerror(failure);
   }
   temporary.clear();
+  if (replacedHook()) replacedHook()(path);
   return "";
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <ostream>
@@ -96,5 +97,10 @@ class ReplacingFile {
 /// Writes text as the whole of path through a ReplacingFile. Empty on
 /// success, else the reason.
 std::string replaceFile(const std::string& path, const std::string& text);
+
+/// Calls replaced with the path of every file a ReplacingFile has just put
+/// in place; null for none. A web page copies such files to the browser's
+/// lasting store, so that they outlive the page.
+void setReplacedHook(std::function<void(const std::string& path)> replaced);
 
 }  // namespace vt

@@ -133,13 +133,10 @@ int GameManager::exitStatus(const std::string& program) const {
 }
 
 void GameManager::run() {
-  LogManager& log = LogManager::getInstance();
-  log.writeLog(1, "GameManager::run(): starting game loop");
+  startLoop();
   FramePacer pacer(frame_time);
-  game_over = false;
-  setStepCount(0);
   Clock clock;
-  while (!game_over && !stopSignalled()) {
+  while (loopGoesOn()) {
     clock.delta();
     doFrame();
     pacer.pace(clock.split(), [&clock](int milliseconds) {
@@ -149,7 +146,19 @@ void GameManager::run() {
     });
     setStepCount(step_count + 1);
   }
-  log.writeLog(1, "GameManager::run(): end of game loop");
+  endLoop();
+}
+
+void GameManager::startLoop() {
+  LogManager::getInstance().writeLog(1, "GameManager::run(): starting game loop");
+  game_over = false;
+  setStepCount(0);
+}
+
+bool GameManager::loopGoesOn() { return !game_over && !stopSignalled(); }
+
+void GameManager::endLoop() {
+  LogManager::getInstance().writeLog(1, "GameManager::run(): end of game loop");
 }
 
 bool GameManager::stopSignalled() {

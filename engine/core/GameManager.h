@@ -42,6 +42,14 @@ class GameManager : public Manager {
   /// counts the frame. For tools and tests that drive the loop themselves.
   void runFrame();
 
+  /// The pieces of run() for a caller that runs the frames itself, as a
+  /// browser does: startLoop() logs the loop's start and counts frames
+  /// from 0; loopGoesOn() tells whether another frame is due (no game over,
+  /// stop signal nor end of a replay); endLoop() logs the loop's end.
+  void startLoop();
+  bool loopGoesOn();
+  void endLoop();
+
   /// Only "vt::step" is dispatched by the game manager.
   bool isValid(std::string event_type) const override;
 

@@ -61,6 +61,13 @@ int LogManager::writeLog(int level, const char* fmt, ...) {
 
 int LogManager::writeLine(const char* fmt, va_list args) {
   FILE* stream = file.getStream() ? file.getStream() : stderr;
+  const char* time_string = log_time_string ? getTimeString() : "";
+  if (echo && stream != stderr) {
+    va_list echo_args;
+    va_copy(echo_args, args);
+    echoLine(time_string, fmt, echo_args);
+    va_end(echo_args);
+  }
   bool failed = false;
   int count = 0;
   auto add = [&](int written) {
@@ -69,7 +76,7 @@ int LogManager::writeLine(const char* fmt, va_list args) {
     else
       count += written;
   };
-  if (log_time_string) add(fprintf(stream, "%s ", getTimeString()));
+  if (log_time_string) add(fprintf(stream, "%s ", time_string));
   if (log_step_count) add(fprintf(stream, "%4d ", step_count));
   add(vfprintf(stream, fmt, args));
   add(fprintf(stream, "\n"));
@@ -100,5 +107,27 @@ std::string LogManager::getFileName() const {
 }
 
 void LogManager::setStepCount(int new_step_count) { step_count = new_step_count; }
+
+void LogManager::setEcho(std::function<void(const std::string&)> new_echo) {
+  echo = std::move(new_echo);
+}
+
+void LogManager::echoLine(const char* time_string, const char* fmt, va_list args) {
+  std::string line;
+  if (log_time_string) line = std::string(time_string) + " ";
+  char number[16];
+  if (log_step_count) line += (snprintf(number, sizeof number, "%4d ", step_count), number);
+  va_list measure;
+  va_copy(measure, args);
+  int length = vsnprintf(nullptr, 0, fmt, measure);
+  va_end(measure);
+  if (length > 0) {
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    vsnprintf(&text[0], text.size(), fmt, args);
+    text.pop_back();
+    line += text;
+  }
+  echo(line);
+}
 
 }  // namespace vt

@@ -6,6 +6,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "core/LogFile.h"
@@ -47,9 +48,14 @@ class LogManager : public Manager {
   /// current.
   void setStepCount(int new_step_count);
 
+  /// Also hands each line written to the file, without its line feed, to
+  /// echo (a web page's console, say); null for none.
+  void setEcho(std::function<void(const std::string& line)> new_echo);
+
  private:
   LogManager();
   int writeLine(const char* fmt, va_list args);
+  void echoLine(const char* time_string, const char* fmt, va_list args);
 
   LogFile file;
   int log_level;
@@ -57,6 +63,7 @@ class LogManager : public Manager {
   bool log_time_string;
   bool log_step_count;
   int step_count;
+  std::function<void(const std::string&)> echo;
 };
 
 }  // namespace vt

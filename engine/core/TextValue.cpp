@@ -7,6 +7,7 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -71,14 +72,20 @@ void parse(std::string text) {
 // Numbers are formatted as toString() formats them (the default stream
 // format, six significant digits for a float), but without building a stream
 // for each value, which made up most of the time of writing a line.
-template <typename T, typename... Format>
-std::string formatNumber(T value, Format... format) {
+template <typename T>
+std::string formatNumber(T value) {
   char buffer[32];
-  std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value, format...);
+  std::to_chars_result result = std::to_chars(buffer, buffer + sizeof buffer, value);
   return std::string(buffer, result.ptr);
 }
 
-std::string formatFloat(float value) { return formatNumber(value, std::chars_format::general, 6); }
+// As printf's %.6g, which is what to_chars does with these arguments; some
+// standard libraries (the web build's) have no to_chars for floats.
+std::string formatFloat(float value) {
+  char buffer[32];
+  int length = std::snprintf(buffer, sizeof buffer, "%.6g", static_cast<double>(value));
+  return std::string(buffer, static_cast<std::size_t>(length));
+}
 
 const char* const COLOR_NAMES[] = {"black", "red",     "green", "yellow",
                                    "blue",  "magenta", "cyan",  "white"};

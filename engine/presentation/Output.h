@@ -4,6 +4,7 @@
 // output is the only part of the engine that names its library.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,10 @@ class RenderWindow;
 namespace vt {
 
 class InputSource;
+
+/// The most bytes a font file may hold; the largest fonts are a few tens
+/// of megabytes.
+const std::uint64_t MAX_FONT_BYTES = 64 << 20;
 
 class Output {
  public:

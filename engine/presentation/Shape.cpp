@@ -7,6 +7,7 @@
 #include "core/Config.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
+#include "presentation/Output.h"
 #include "presentation/ShapePolygon.h"
 #include "world/Geometry.h"
 
@@ -40,7 +41,10 @@ Shape::Shape()
 
 void Shape::draw(Vector world_pos) {
   GraphicsManager& graphics = GraphicsManager::getInstance();
-  if (!graphics.peekWindow()) {
+  // Every output draws shapes (the window, the web page's canvas); without
+  // one there is nowhere to.
+  const Output* p_output = graphics.getOutput();
+  if (!p_output || !p_output->isOpen()) {
     LogManager::getInstance().writeLog("Shape::draw(): Error! GraphicsManager window not defined.");
     return;
   }

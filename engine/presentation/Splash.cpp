@@ -2,6 +2,7 @@
 
 #include "core/EventKeyboard.h"
 #include "core/EventStep.h"
+#include "core/FrameLoop.h"
 #include "core/GameManager.h"
 #include "core/LogManager.h"
 #include "presentation/SplashArt.h"
@@ -19,17 +20,20 @@ const float EMBLEM_OFFSET_X = 24;
 const float EMBLEM_OFFSET_Y = 1;
 }  // namespace
 
-int splash() {
+int splash() { return splash(nullptr); }
+
+int splash(std::function<void()> after) {
   LogManager& log = LogManager::getInstance();
   log.writeLog(10, "splash(): Started.");
-  GameManager& game = GameManager::getInstance();
-  if (!game.isStarted()) {
+  if (!GameManager::getInstance().isStarted()) {
     log.writeLog("splash(): Error! Cannot run splash screen until game manger is started.");
     return -1;
   }
   new Splash;  // the world deletes it
-  game.run();
-  log.writeLog(10, "splash(): Finished.");
+  runLoop([after] {
+    LogManager::getInstance().writeLog(10, "splash(): Finished.");
+    if (after) after();
+  });
   return 0;
 }
 

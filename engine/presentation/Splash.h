@@ -4,6 +4,7 @@
 // splash() runs the game loop with it until the splash sets the game over.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "resources/Sprite.h"
@@ -14,6 +15,11 @@ namespace vt {
 /// Shows the splash screen in the game loop until it ends; 0 when it has
 /// finished, -1 when the game manager is not started.
 int splash();
+
+/// Shows the splash screen in the game loop and then calls after, as
+/// runLoop does: in a browser it returns at once. 0, or -1 (after not
+/// called) when the game manager is not started.
+int splash(std::function<void()> after);
 
 class Splash : public Object {
  public:

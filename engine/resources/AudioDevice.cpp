@@ -2,14 +2,18 @@
 
 #include <AL/alc.h>
 
+#include <SFML/Audio/Listener.hpp>
 #include <sstream>
 
 #include "core/LogManager.h"
 #include "core/StderrCapture.h"
+#include "resources/SfmlErrors.h"
 
 namespace vt {
 
 bool audioDeviceAvailable() {
+  // SFML's own complaints (a file it cannot decode) go to the log too.
+  sendSfmlErrorsToLog();
   // SFML opens the device again for itself when the first sound is made.
   static const bool available = [] {
     bool opened = false;
@@ -25,5 +29,9 @@ bool audioDeviceAvailable() {
   }();
   return available;
 }
+
+void setListenerVolume(float volume) { sf::Listener::setGlobalVolume(volume); }
+
+float getListenerVolume() { return sf::Listener::getGlobalVolume(); }
 
 }  // namespace vt

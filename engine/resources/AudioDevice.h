@@ -8,7 +8,11 @@ namespace vt {
 
 /// Whether the default audio device opens; asked once, at the first call.
 /// What the audio libraries say meanwhile on standard error goes to the
-/// log, at level 2.
+/// log, at level 2, and so do their later complaints.
 bool audioDeviceAvailable();
+
+/// The loudness, 0 to 100, of everything played, as the device applies it.
+void setListenerVolume(float volume);
+float getListenerVolume();
 
 }  // namespace vt

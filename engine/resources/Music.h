@@ -2,13 +2,15 @@
 // Tracks live only in the resource manager, which hands them out as
 // pointers. The SFML stream is made at the first load, and only when there
 // is an audio device: without one the file is only opened to be checked,
-// and playing makes no sound.
+// and playing makes no sound. The web build reads a WAV track whole and
+// plays it through the browser's OpenAL instead.
 #pragma once
 
-#include <SFML/Audio/SoundSource.hpp>
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "resources/SoundSource.h"
 
 namespace sf {
 class Music;
@@ -16,6 +18,7 @@ class Music;
 
 namespace vt {
 
+class AlClip;
 class FileStream;
 
 /// The most bytes a music track's file may hold: an hour and more of sound.
@@ -50,13 +53,17 @@ class Music {
 
   /// Whether the stream is stopped, paused or playing; a silent track plays
   /// from play() until pause() or stop().
-  sf::SoundSource::Status getStatus() const;
+  SoundSource::Status getStatus() const;
 
  private:
+#if VANTLE_WEB
+  std::unique_ptr<AlClip> p_clip;
+#else
   std::unique_ptr<FileStream> p_file;  // read as the track plays
   std::unique_ptr<sf::Music> p_music;
+#endif
   bool silent;  // opened without an audio device
-  sf::SoundSource::Status silent_status;
+  SoundSource::Status silent_status;
   float volume;
   std::string label;
 };

@@ -1,12 +1,10 @@
 #include "resources/ResourceManager.h"
 
-#include <SFML/Audio/Listener.hpp>
 #include <utility>
 
 #include "core/Config.h"
 #include "core/FileAccess.h"
 #include "core/LogManager.h"
-#include "resources/SfmlErrors.h"
 #include "resources/AudioDevice.h"
 #include "resources/SpriteFile.h"
 #include "resources/Volume.h"
@@ -30,7 +28,6 @@ int ResourceManager::startUp() {
   sound_count = 0;
   music_count = 0;
   Manager::startUp();
-  sendSfmlErrorsToLog();
   LogManager& log = LogManager::getInstance();
   if (!audioDeviceAvailable())
     log.writeLog("ResourceManager::startUp(): No audio device can be opened; sound is off.");
@@ -155,11 +152,11 @@ Music* ResourceManager::getMusic(std::string label) {
 
 void ResourceManager::setMasterVolume(float volume) {
   master_volume = clampVolume(volume);
-  if (audioDeviceAvailable()) sf::Listener::setGlobalVolume(master_volume);
+  if (audioDeviceAvailable()) setListenerVolume(master_volume);
 }
 
 float ResourceManager::getMasterVolume() const {
-  return audioDeviceAvailable() ? sf::Listener::getGlobalVolume() : master_volume;
+  return audioDeviceAvailable() ? getListenerVolume() : master_volume;
 }
 
 }  // namespace vt

@@ -2,13 +2,15 @@
 // to them, found by its label. Sound effects live only in the resource
 // manager, which hands them out as pointers. The SFML objects are made at
 // the first load, and only when there is an audio device: without one the
-// samples are decoded to be checked, and playing makes no sound.
+// samples are decoded to be checked, and playing makes no sound. The web
+// build plays WAV files through the browser's OpenAL instead of SFML.
 #pragma once
 
-#include <SFML/Audio/SoundSource.hpp>
 #include <cstdint>
 #include <memory>
 #include <string>
+
+#include "resources/SoundSource.h"
 
 namespace sf {
 class Sound;
@@ -16,6 +18,8 @@ class SoundBuffer;
 }  // namespace sf
 
 namespace vt {
+
+class AlClip;
 
 /// The most bytes a sound effect's file may hold: minutes of sound.
 const std::uint64_t MAX_SOUND_BYTES = 64 << 20;
@@ -46,11 +50,15 @@ class Sound {
 
   /// Whether the player is stopped, paused or playing; a silent sound plays
   /// from play() until stop().
-  sf::SoundSource::Status getStatus() const;
+  SoundSource::Status getStatus() const;
 
  private:
+#if VANTLE_WEB
+  std::unique_ptr<AlClip> p_clip;
+#else
   std::unique_ptr<sf::SoundBuffer> p_sound_buffer;
   std::unique_ptr<sf::Sound> p_sound;
+#endif
   bool silent;  // loaded without an audio device
   bool silent_playing;
   float volume;

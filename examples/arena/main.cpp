@@ -24,6 +24,20 @@ bool readOptions(int argc, char** argv) {
   return true;
 }
 
+int exit_status = 0;
+
+// After the splash: the arena, then the game until the player quits.
+void playArena() {
+  loadArenaResources();
+  setArenaSize();
+  new Arena;
+  vt::runLoop([] {
+    vt::GameManager& game = vt::GameManager::getInstance();
+    game.shutDown();
+    exit_status = game.exitStatus("arena");
+  });
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -35,11 +49,6 @@ int main(int argc, char** argv) {
   vt::GameManager& game = vt::GameManager::getInstance();
   if (game.startUp() != 0) return game.abandonStartUp("arena");
   log.setFlush(true);
-  vt::splash();
-  loadArenaResources();
-  setArenaSize();
-  new Arena;
-  game.run();
-  game.shutDown();
-  return game.exitStatus("arena");
+  vt::splash(playArena);
+  return exit_status;
 }

@@ -38,12 +38,18 @@ class Stepper : public vt::Object {
 TEST_F(GameLoopTest, HeadlessStartUpAndShutDownLogInOrderAfterTheBanner) {
   writeFile("vt-config.txt", "headless:true,\nframe_time:fast,\n");
   vt::LogManager::getInstance().setLogLevel(1);
+  // The echo (a web page's console) gets the file's lines, not those said on
+  // standard error before the file opened.
+  Lines echoed;
+  vt::LogManager::getInstance().setEcho([&](const std::string& line) { echoed.push_back(line); });
   vt::GameManager& game = vt::GameManager::getInstance();
   ASSERT_EQ(game.startUp(), 0);
   EXPECT_EQ(vt::LogManager::getInstance().startUp(), -1);
   EXPECT_EQ(vt::WorldManager::getInstance().getViewSlack(), vt::Vector(1.0f / 3, 1.0f / 3));
   game.shutDown();
+  vt::LogManager::getInstance().setEcho(nullptr);
   Lines lines = readLines("vantle.log");
+  EXPECT_EQ(echoed, lines);
   ASSERT_GE(lines.size(), 3u);  // after the log's own start-up line
   EXPECT_TRUE(matches(lines[1], R"(^\d\d:\d\d:\d\d    0 \*{52}$)")) << lines[1];
   EXPECT_TRUE(matches(lines[2], R"(^.{14}\*\* Vantle version 4\.2 \*\*$)")) << lines[2];

@@ -94,7 +94,8 @@ TEST_F(FeedbackTest, WinningTimingOutAndTheFinalScreenAreToldAndBestTimesAreKept
 }
 
 // The game's words stand side by side in the row below the maze's view,
-// inside the window; a single maze of the player's is escaped by its name.
+// inside the window; a single maze of the player's is escaped by its name
+// (the victory tells the run's total).
 TEST_F(FeedbackTest, WordsToThePlayerStandBelowTheMazeSideBySide) {
   Maze named = builtInMaze(1), unnamed = builtInMaze(1), second = builtInMaze(2);
   named.name = "Zigzag";
@@ -111,8 +112,8 @@ TEST_F(FeedbackTest, WordsToThePlayerStandBelowTheMazeSideBySide) {
       {{}, 5, 3, {"Level 5 complete in 3 s", "Victory! Every maze escaped in 3 s"}},
       {{named, second}, 1, 4, {second.name, "Level 1 complete in 4 s"}},
       {{named, second}, 2, 0, {"Zigzag", "Time's up!"}},
-      {{named}, 1, 5, {"Victory! Zigzag escaped in 5 s"}},
-      {{unnamed}, 1, 6, {"Victory! The maze escaped in 11 s"}},  // the run's total
+      {{named}, 1, 5, {"Level 1 complete in 5 s", "Victory! Zigzag escaped in 5 s"}},
+      {{unnamed}, 1, 6, {"Level 1 complete in 6 s", "Victory! The maze escaped in 11 s"}},
   };
   for (const Row& row : rows) {
     playMazes(row.mazes);
@@ -205,6 +206,8 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
   std::filesystem::create_directory("times");
   vt_test::writeFile("victim", "kept\n");
   std::filesystem::create_symlink(dir + "/victim", file + ".tmp");
+  std::vector<std::string> replaced;
+  vt::setReplacedHook([&](const std::string& path) { replaced.push_back(path); });
   {
     BestTimes first(file);
     EXPECT_TRUE(first.record(2, 40));
@@ -229,6 +232,9 @@ TEST_F(FeedbackTest, BestTimesOutliveTheirProgramAndFaultyFilesAreSaidOnce) {
     EXPECT_EQ(unreadable.get(1), -1) << path;
   }
   EXPECT_EQ(vt_test::readFile("victim"), "kept\n");
+  // Each file put in place is told (a web page keeps it), a failed one not.
+  vt::setReplacedHook(nullptr);
+  EXPECT_EQ(replaced, std::vector<std::string>(3, file));
   EXPECT_TRUE(vt_test::contains(vt_test::logMessages(),
                                 "BestTimes::load(): Warning! '" + file +
                                     "' is damaged at line 4; it is written anew with the times "

@@ -20,10 +20,6 @@
 
 namespace vt {
 
-/// The most bytes a font file may hold; the largest fonts are a few tens
-/// of megabytes.
-const std::uint64_t MAX_FONT_BYTES = 64 << 20;
-
 class WindowOutput : public Output {
  public:
   WindowOutput();
