@@ -2,7 +2,8 @@
 // the game, builds level 1, runs the game loop until the player quits and
 // stops the engine again. Options: --record FILE keeps the run's input in
 // FILE, --replay FILE plays a recorded run again, --maze FILE plays the maze
-// in FILE in place of the built-in ones. Alone, --check FILE only says
+// in FILE in place of the built-in ones, --terminal plays in the terminal
+// instead of a window. Alone, --check FILE only says
 // whether the maze in FILE can be won, and --export N only writes built-in
 // level N to standard output as a maze file.
 #include <cstdio>
@@ -23,7 +24,7 @@ struct Options {
 
 bool usage() {
   std::fprintf(stderr,
-               "usage: maze [--record FILE] [--replay FILE] [--maze FILE]\n"
+               "usage: maze [--terminal] [--record FILE] [--replay FILE] [--maze FILE]\n"
                "       maze --check FILE\n"
                "       maze --export LEVEL    (LEVEL 1 to %d)\n",
                LEVEL_COUNT);
@@ -34,6 +35,10 @@ bool usage() {
 // false, after saying how the program is used, at one it does not know.
 bool readOptions(int argc, char** argv, Options& options) {
   for (int i = 1; i < argc; i += 2) {
+    if (vt::takeDisplayOption(argv[i])) {
+      i--;  // a flag without a value
+      continue;
+    }
     if (i + 1 >= argc) return usage();
     std::string option = argv[i], value = argv[i + 1];
     if (vt::takeRunOption(option, value)) continue;

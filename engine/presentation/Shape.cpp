@@ -7,6 +7,7 @@
 #include "core/Config.h"
 #include "core/LogManager.h"
 #include "presentation/GraphicsManager.h"
+#include "presentation/Output.h"
 #include "presentation/ShapePolygon.h"
 #include "world/Geometry.h"
 
@@ -40,7 +41,8 @@ Shape::Shape()
 
 void Shape::draw(Vector world_pos) {
   GraphicsManager& graphics = GraphicsManager::getInstance();
-  if (!graphics.peekWindow()) {
+  // Any output shows shapes, not only the window.
+  if (!graphics.getOutput() || !graphics.getOutput()->isOpen()) {
     LogManager::getInstance().writeLog("Shape::draw(): Error! GraphicsManager window not defined.");
     return;
   }
