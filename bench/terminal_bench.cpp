@@ -28,7 +28,7 @@ std::size_t write(vt::CellWriter& writer) {
   const vt::Screen& screen = vt::GraphicsManager::getInstance().getScreen();
   vt::composeCells(screen, vt::charWidth(), vt::charHeight(), vt::BLACK, cells);
   std::string bytes;
-  writer.write(cells, screen.getWidth(), screen.getHeight(), 0, 0, screen.getWidth(), bytes);
+  writer.write(cells, screen.getWidth(), screen.getHeight(), 0, 0, bytes);
   return bytes.size();
 }
 
@@ -76,7 +76,11 @@ void BM_TerminalBytesLevel5Walking(benchmark::State& state) {
   state.counters["first_frame_bytes"] = static_cast<double>(first);
   state.counters["frames"] = frames;
 }
-BENCHMARK(BM_TerminalBytesLevel5Walking)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TerminalBytesLevel5Walking)
+    ->Arg(0)
+    ->Arg(1)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_TerminalBytesFullScreen(benchmark::State& state) {
   if (!windowed()) return state.SkipWithError("no display or font");

@@ -96,6 +96,7 @@ const Refused REFUSED[] = {
     {"window_background_color:Yellow", "window color",
      "black, red, green, yellow, blue, magenta, cyan or white"},
     {"window_style:Huge", "window style", "default or fullscreen"},
+    {"display:screen", "display", "window or terminal"},
 };
 
 // What reading and applying the file, then printing the settings, write (to
@@ -149,6 +150,20 @@ TEST_F(ConfigTest, AValueNotOfItsKeysTypeOrRangeIsRefusedNamingTheKeyAndTheDefau
                    "."};
     expected.insert(expected.end(), defaults.begin(), defaults.end());
     EXPECT_EQ(loadAndPrint(), expected);
+  }
+}
+
+// A program's --terminal wins over the file, which may only ask for it.
+TEST_F(ConfigTest, TheTerminalAskedForOnTheCommandLineStaysWhateverTheFileSays) {
+  for (auto [option, file, display] : {std::tuple{"", "", "window"},
+                                       {"", "display:terminal,", "terminal"},
+                                       {"--terminal", "display:window,", "terminal"},
+                                       {"--window", "display:window,", "window"}}) {
+    vt::Config::getInstance().reset();
+    writeFile("vt-config.txt", file);
+    EXPECT_EQ(vt::takeDisplayOption(option), display == std::string("terminal") && *option);
+    vt::loadConfig(vt::readConfig());
+    EXPECT_EQ(vt::Config::getInstance().getDisplay(), display) << option << " " << file;
   }
 }
 

@@ -40,14 +40,15 @@ class TerminalPlayTest : public vt_test::InTempDir {
       buildLevel(1);
       game.runFrame();
       game.runFrame();
-      for (int y = 0; y < 24; y++) rows.push_back(vt::GraphicsManager::getInstance().getScreen().getRow(y));
+      for (int y = 0; y < 24; y++)
+        rows.push_back(vt::GraphicsManager::getInstance().getScreen().getRow(y));
     }
     game.shutDown();
     termios after = terminal.mode();
-    mode_kept = before.c_lflag == after.c_lflag && before.c_iflag == after.c_iflag &&
-                before.c_oflag == after.c_oflag && within(5, [&] {
-                  return terminal.written().find("\x1b[?1049l") != std::string::npos;
-                });
+    mode_kept =
+        before.c_lflag == after.c_lflag && before.c_iflag == after.c_iflag &&
+        before.c_oflag == after.c_oflag &&
+        within(5, [&] { return terminal.written().find("\x1b[?1049l") != std::string::npos; });
     terminal.close();
     std::filesystem::remove("vt-config.txt");
     return rows;

@@ -14,8 +14,8 @@ PseudoTerminal::~PseudoTerminal() { close(); }
 
 bool PseudoTerminal::open(int columns, int rows) {
   master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-  const char* name = master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0
-                         ? ptsname(master) : nullptr;
+  const char* name =
+      master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0 ? ptsname(master) : nullptr;
   terminal = name ? ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC) : -1;
   winsize size{static_cast<unsigned short>(rows), static_cast<unsigned short>(columns), 0, 0};
   if (terminal < 0 || ioctl(terminal, TIOCSWINSZ, &size) != 0) {

@@ -26,9 +26,8 @@ bool TmuxPane::start(int columns, int rows) {
   if (!mkdtemp(pattern.data())) return false;
   folder = pattern;
   // A plain shell with a known prompt, in the working folder.
-  tmux("-f /dev/null new-session -d -x " + std::to_string(columns) + " -y " +
-       std::to_string(rows) + " -c " + quote(std::filesystem::current_path().string()) +
-       " 'env PS1=\"$ \" sh'");
+  tmux("-f /dev/null new-session -d -x " + std::to_string(columns) + " -y " + std::to_string(rows) +
+       " -c " + quote(std::filesystem::current_path().string()) + " 'env PS1=\"$ \" sh'");
   return waitFor("$", 10);
 }
 

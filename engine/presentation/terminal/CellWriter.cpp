@@ -92,7 +92,7 @@ void CellWriter::colorsFor(const TermCell& cell, std::string& out) {
   if (!paper) bg = cell.bg, bg_known = true;
 }
 
-void CellWriter::put(const TermCell& cell, int columns, std::string& out) {
+void CellWriter::put(const TermCell& cell, std::string& out) {
   colorsFor(cell, out);
   auto c = static_cast<unsigned char>(cell.ch);
   if (c >= 0x20 && c < 0x7f) {
@@ -103,9 +103,9 @@ void CellWriter::put(const TermCell& cell, int columns, std::string& out) {
   } else {
     out += '?';
   }
+  // Past the terminal's last column it waits to wrap; only "\r" or a
+  // placing sequence move it from there, and a picture's row ends there.
   cursor_x++;
-  // At the last column the cursor waits to wrap: where it stands is unsure.
-  if (cursor_x >= columns) cursor_x = cursor_y = -1;
 }
 
 bool CellWriter::bridge(const std::vector<TermCell>& cells, std::size_t row_start, int from,
@@ -119,8 +119,8 @@ bool CellWriter::bridge(const std::vector<TermCell>& cells, std::size_t row_star
   return true;
 }
 
-void CellWriter::write(const std::vector<TermCell>& cells, int width, int height, int left,
-                       int top, int columns, std::string& out) {
+void CellWriter::write(const std::vector<TermCell>& cells, int width, int height, int left, int top,
+                       std::string& out) {
   if (width <= 0 || height <= 0 ||
       cells.size() < static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
     return;
@@ -151,9 +151,9 @@ void CellWriter::write(const std::vector<TermCell>& cells, int width, int height
       if (cell == old || (cell.ch == ' ' && old.ch == ' ' && cell.bg == old.bg)) continue;
       if (last >= 0 && cursor_y == top + y && bridge(cells, row_start, last, x))
         for (int between = last + 1; between < x; between++)
-          put(cells[row_start + static_cast<std::size_t>(between)], columns, out);
+          put(cells[row_start + static_cast<std::size_t>(between)], out);
       moveTo(left + x, top + y, out);
-      put(cell, columns, out);
+      put(cell, out);
       old = cell;
       last = x;
     }

@@ -32,12 +32,12 @@ class CellWriter {
   /// written whole.
   void invalidate();
 
-  /// Appends to out what puts cells (width by height, row after row) on a
-  /// terminal columns wide, their top-left at column left, row top (from
-  /// 0), given that the terminal shows the last picture written since
-  /// invalidate; empty when nothing changed.
+  /// Appends to out what puts cells (width by height, row after row) on
+  /// the terminal, their top-left at column left, row top (from 0), given
+  /// that the terminal shows the last picture written since invalidate;
+  /// empty when nothing changed.
   void write(const std::vector<TermCell>& cells, int width, int height, int left, int top,
-             int columns, std::string& out);
+             std::string& out);
 
   /// Appends to out what clears the terminal, in its own colours, and puts
   /// text on its first row, cut to columns; the next picture is written
@@ -52,7 +52,7 @@ class CellWriter {
   /// Whether two colours show alike.
   bool same(std::uint32_t a, std::uint32_t b) const;
   /// Writes one cell at the cursor, which moves right.
-  void put(const TermCell& cell, int columns, std::string& out);
+  void put(const TermCell& cell, std::string& out);
   /// Whether the cells from x (exclusive) to to (exclusive) in row are
   /// cheaper written again than skipped.
   bool bridge(const std::vector<TermCell>& cells, std::size_t row_start, int from, int to) const;
@@ -61,7 +61,7 @@ class CellWriter {
   bool valid;  // shown holds what the terminal shows
   std::vector<TermCell> shown;
   int shown_width, shown_height, shown_left, shown_top;
-  int cursor_x, cursor_y;  // -1 when not known
+  int cursor_x, cursor_y;   // -1 when not known
   bool fg_known, bg_known;  // the colours the terminal writes with now
   std::uint32_t fg, bg;
   std::uint32_t background;

@@ -17,8 +17,8 @@ const std::size_t MAX_SEQUENCE = 64;
 const char UNSHIFTED[] = ",./;'=-[]\\`";
 const char SHIFTED[] = "<>?:\"+_{}|~";
 const int PUNCTUATION_KEYS[] = {
-    KeyCode::COMMA,     KeyCode::PERIOD,       KeyCode::SLASH,         KeyCode::SEMICOLON,
-    KeyCode::QUOTE,     KeyCode::EQUAL,        KeyCode::HYPHEN,        KeyCode::LEFT_BRACKET,
+    KeyCode::COMMA,         KeyCode::PERIOD,    KeyCode::SLASH,  KeyCode::SEMICOLON,
+    KeyCode::QUOTE,         KeyCode::EQUAL,     KeyCode::HYPHEN, KeyCode::LEFT_BRACKET,
     KeyCode::RIGHT_BRACKET, KeyCode::BACKSLASH, KeyCode::TILDE,
 };
 const char SHIFTED_DIGITS[] = ")!@#$%^&*(";
@@ -30,41 +30,39 @@ struct CodeKey {
 
 // Control characters that are keys of their own rather than Ctrl and a letter.
 const CodeKey CONTROL_KEYS[] = {
-    {0x0d, KeyCode::ENTER}, {0x0a, KeyCode::ENTER}, {0x09, KeyCode::TAB},
-    {0x7f, KeyCode::BACKSPACE}, {0x08, KeyCode::BACKSPACE}, {0x1b, KeyCode::ESCAPE},
+    {0x0d, KeyCode::ENTER},     {0x0a, KeyCode::ENTER},         {0x09, KeyCode::TAB},
+    {0x7f, KeyCode::BACKSPACE}, {0x08, KeyCode::BACKSPACE},     {0x1b, KeyCode::ESCAPE},
     {0x1c, KeyCode::BACKSLASH}, {0x1d, KeyCode::RIGHT_BRACKET}, {0x1e, KeyCode::NUM_0 + 6},
     {0x1f, KeyCode::HYPHEN},
 };
 
 // "CSI number ~" keys, xterm's and rxvt's numbers.
 const CodeKey TILDE_KEYS[] = {
-    {1, KeyCode::HOME},        {2, KeyCode::INSERT},      {3, KeyCode::DELETE},
-    {4, KeyCode::END},         {5, KeyCode::PAGE_UP},     {6, KeyCode::PAGE_DOWN},
-    {7, KeyCode::HOME},        {8, KeyCode::END},         {11, KeyCode::F1},
-    {12, KeyCode::F1 + 1},     {13, KeyCode::F1 + 2},     {14, KeyCode::F1 + 3},
-    {15, KeyCode::F1 + 4},     {17, KeyCode::F1 + 5},     {18, KeyCode::F1 + 6},
-    {19, KeyCode::F1 + 7},     {20, KeyCode::F1 + 8},     {21, KeyCode::F1 + 9},
-    {23, KeyCode::F1 + 10},    {24, KeyCode::F1 + 11},    {25, KeyCode::F1 + 12},
-    {26, KeyCode::F1 + 13},    {28, KeyCode::F15},        {29, KeyCode::MENU},
+    {1, KeyCode::HOME},     {2, KeyCode::INSERT},    {3, KeyCode::DELETE},   {4, KeyCode::END},
+    {5, KeyCode::PAGE_UP},  {6, KeyCode::PAGE_DOWN}, {7, KeyCode::HOME},     {8, KeyCode::END},
+    {11, KeyCode::F1},      {12, KeyCode::F1 + 1},   {13, KeyCode::F1 + 2},  {14, KeyCode::F1 + 3},
+    {15, KeyCode::F1 + 4},  {17, KeyCode::F1 + 5},   {18, KeyCode::F1 + 6},  {19, KeyCode::F1 + 7},
+    {20, KeyCode::F1 + 8},  {21, KeyCode::F1 + 9},   {23, KeyCode::F1 + 10}, {24, KeyCode::F1 + 11},
+    {25, KeyCode::F1 + 12}, {26, KeyCode::F1 + 13},  {28, KeyCode::F15},     {29, KeyCode::MENU},
 };
 
 // Keys whose sequence ends in a letter ("CSI 1;5 A", "SS3 A").
 const CodeKey LETTER_KEYS[] = {
-    {'A', KeyCode::UP},    {'B', KeyCode::DOWN},   {'C', KeyCode::RIGHT}, {'D', KeyCode::LEFT},
-    {'H', KeyCode::HOME},  {'F', KeyCode::END},    {'P', KeyCode::F1},    {'Q', KeyCode::F1 + 1},
+    {'A', KeyCode::UP},     {'B', KeyCode::DOWN},   {'C', KeyCode::RIGHT}, {'D', KeyCode::LEFT},
+    {'H', KeyCode::HOME},   {'F', KeyCode::END},    {'P', KeyCode::F1},    {'Q', KeyCode::F1 + 1},
     {'R', KeyCode::F1 + 2}, {'S', KeyCode::F1 + 3}, {'M', KeyCode::ENTER},
 };
 
 // The kitty keyboard protocol's numbers for keys without a character.
 const CodeKey KITTY_KEYS[] = {
-    {57362, KeyCode::PAUSE},        {57363, KeyCode::MENU},         {57376, KeyCode::F1 + 12},
-    {57377, KeyCode::F1 + 13},      {57378, KeyCode::F15},          {57410, KeyCode::DIVIDE},
-    {57411, KeyCode::MULTIPLY},     {57412, KeyCode::SUBTRACT},     {57413, KeyCode::ADD},
-    {57414, KeyCode::ENTER},        {57417, KeyCode::LEFT},         {57418, KeyCode::RIGHT},
-    {57419, KeyCode::UP},           {57420, KeyCode::DOWN},         {57421, KeyCode::PAGE_UP},
-    {57422, KeyCode::PAGE_DOWN},    {57423, KeyCode::HOME},         {57424, KeyCode::END},
-    {57425, KeyCode::INSERT},       {57426, KeyCode::DELETE},       {57441, KeyCode::LEFT_SHIFT},
-    {57442, KeyCode::LEFT_CONTROL}, {57443, KeyCode::LEFT_ALT},     {57444, KeyCode::LEFT_SYSTEM},
+    {57362, KeyCode::PAUSE},        {57363, KeyCode::MENU},          {57376, KeyCode::F1 + 12},
+    {57377, KeyCode::F1 + 13},      {57378, KeyCode::F15},           {57410, KeyCode::DIVIDE},
+    {57411, KeyCode::MULTIPLY},     {57412, KeyCode::SUBTRACT},      {57413, KeyCode::ADD},
+    {57414, KeyCode::ENTER},        {57417, KeyCode::LEFT},          {57418, KeyCode::RIGHT},
+    {57419, KeyCode::UP},           {57420, KeyCode::DOWN},          {57421, KeyCode::PAGE_UP},
+    {57422, KeyCode::PAGE_DOWN},    {57423, KeyCode::HOME},          {57424, KeyCode::END},
+    {57425, KeyCode::INSERT},       {57426, KeyCode::DELETE},        {57441, KeyCode::LEFT_SHIFT},
+    {57442, KeyCode::LEFT_CONTROL}, {57443, KeyCode::LEFT_ALT},      {57444, KeyCode::LEFT_SYSTEM},
     {57447, KeyCode::RIGHT_SHIFT},  {57448, KeyCode::RIGHT_CONTROL}, {57449, KeyCode::RIGHT_ALT},
     {57450, KeyCode::RIGHT_SYSTEM},
 };
@@ -175,7 +173,7 @@ void addMouse(std::vector<TerminalEvent>& events, const Parameters& p, bool rele
   if (bits & 64 || bits & 128) return;
   static const int BUTTONS[] = {0, 2, 1, -1};  // left, middle, right, none
   TerminalEvent event;
-  event.kind = bits & 32   ? TerminalEvent::MOUSE_MOVE
+  event.kind = bits & 32  ? TerminalEvent::MOUSE_MOVE
                : released ? TerminalEvent::MOUSE_RELEASE
                           : TerminalEvent::MOUSE_PRESS;
   event.code = BUTTONS[bits & 3];

@@ -23,7 +23,8 @@ std::vector<Point> corners(const ScreenShape& shape) {
   double turn = shape.rotation * PI / 180;
   double r = shape.radius;
   for (std::size_t i = 0; i < shape.point_count; i++) {
-    double angle = static_cast<double>(i) * 2 * PI / static_cast<double>(shape.point_count) - PI / 2;
+    double angle =
+        static_cast<double>(i) * 2 * PI / static_cast<double>(shape.point_count) - PI / 2;
     double x = r + std::cos(angle) * r, y = r + std::sin(angle) * r;
     points.push_back({shape.x + x * std::cos(turn) - y * std::sin(turn),
                       shape.y + x * std::sin(turn) + y * std::cos(turn)});
@@ -53,12 +54,15 @@ class ShapeFiller {
  public:
   ShapeFiller(const Screen& init_frame, float init_cell_width, float init_cell_height,
               std::vector<TermCell>& init_cells)
-      : frame(init_frame), cell_width(init_cell_width), cell_height(init_cell_height),
+      : frame(init_frame),
+        cell_width(init_cell_width),
+        cell_height(init_cell_height),
         cells(init_cells) {}
 
   void fill(const ScreenShape& shape) {
     if (shape.point_count < 3 || !(shape.radius > 0) || shape.a == 0 ||
-        !(std::fabs(shape.x) < FAR_AWAY && std::fabs(shape.y) < FAR_AWAY && shape.radius < FAR_AWAY))
+        !(std::fabs(shape.x) < FAR_AWAY && std::fabs(shape.y) < FAR_AWAY &&
+          shape.radius < FAR_AWAY))
       return;
     std::vector<Point> polygon = corners(shape);
     double left = polygon[0].x, right = left, top = polygon[0].y, bottom = top;
@@ -90,8 +94,9 @@ class ShapeFiller {
     Screen::Cell drawn = frame.getCell(x, y);
     // A character drawn after the shape covers it, background and all.
     if (drawn.drawn && drawn.order >= shape.chars_before) return;
-    TermCell& cell = cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.getWidth()) +
-                           static_cast<std::size_t>(x)];
+    TermCell& cell =
+        cells[static_cast<std::size_t>(y) * static_cast<std::size_t>(frame.getWidth()) +
+              static_cast<std::size_t>(x)];
     std::uint32_t colour = (static_cast<std::uint32_t>(shape.r) << 16) |
                            (static_cast<std::uint32_t>(shape.g) << 8) | shape.b;
     cell.bg = mix(colour, cell.bg, shape.a);

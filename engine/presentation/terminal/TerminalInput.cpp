@@ -82,7 +82,8 @@ void TerminalInput::report(const TerminalEvent& event, HeldKeys::Time now) {
         return interruptProgram();
       if (event.modifiers & TerminalEvent::CONTROL && event.code == KeyCode::Z)
         return suspendProgram();
-      if (held.press(event.code, now)) queue.push_back({InputEvent::KEY_PRESSED, event.code, mouse});
+      if (held.press(event.code, now))
+        queue.push_back({InputEvent::KEY_PRESSED, event.code, mouse});
       break;
     case TerminalEvent::KEY_RELEASE:
       // Only a terminal that reports releases sends them.

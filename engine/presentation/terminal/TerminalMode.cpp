@@ -26,7 +26,7 @@ const int FATAL_SIGNALS[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT, SIGQUIT, 
 const int OWN_SIGNALS[] = {SIGWINCH, SIGTSTP, SIGCONT};
 
 // Shared with the signal handlers, which may only read and set these.
-volatile std::sig_atomic_t taken = 0;      // the terminal is the game's
+volatile std::sig_atomic_t taken = 0;       // the terminal is the game's
 volatile std::sig_atomic_t given_back = 0;  // for a stop, until taken again
 volatile std::sig_atomic_t resized = 0;
 volatile std::sig_atomic_t continued = 0;
@@ -73,7 +73,8 @@ void onStop(int signal) {
     given_back = 1;
   }
   // Stopped by the default action, which the handler stands in for.
-  struct sigaction stop {}, own {};
+  struct sigaction stop {
+  }, own{};
   stop.sa_handler = SIG_DFL;
   sigaction(signal, &stop, &own);
   sigset_t unblock;

@@ -77,7 +77,7 @@ void TerminalOutput::present(const Screen& frame) {
     int left = (columns - width) / 2, top = (rows - height) / 2;
     input.place(left, top, cell_width, cell_height);
     composeCells(frame, cell_width, cell_height, background, cells);
-    writer.write(cells, width, height, left, top, columns, bytes);
+    writer.write(cells, width, height, left, top, bytes);
   }
   if (bytes.empty()) return;
   mode.write(bytes);

@@ -39,8 +39,8 @@ class TerminalOutput : public Output {
   TerminalInput input;
   CellWriter writer;
   std::vector<TermCell> cells;
-  int columns, rows;          // the terminal's size, 0 when unknown
-  bool message_shown;         // the terminal is too small, and says so
+  int columns, rows;   // the terminal's size, 0 when unknown
+  bool message_shown;  // the terminal is too small, and says so
   Color background;
   float cell_width, cell_height;  // of the picture, in pixels
   std::size_t bytes_written;

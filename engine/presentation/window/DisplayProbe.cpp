@@ -1,6 +1,8 @@
 // The display probe of builds without Xlib: a child process asks SFML for
 // the desktop, which ends that child, not the program, when the display
-// named by DISPLAY cannot be opened. Nothing is held open afterwards.
+// named by DISPLAY cannot be opened. Nothing is held open afterwards. Once
+// the display opened, SFML keeps its own connection for the program's life
+// and a child would share it: a display seen once is taken as there.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,6 +21,8 @@ const int CONNECT_ATTEMPTS = 3;
 const std::chrono::milliseconds RETRY_PAUSE(20);
 
 bool displayOpens() {
+  static bool seen = false;
+  if (seen) return true;
   const char* name = std::getenv("DISPLAY");
   if (!name || !*name) return false;
   pid_t child = fork();
@@ -32,7 +36,8 @@ bool displayOpens() {
   int status = 0;
   while (waitpid(child, &status, 0) < 0)
     if (errno != EINTR) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  seen = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  return seen;
 }
 
 int opened;  // what a connection that could be had points at
