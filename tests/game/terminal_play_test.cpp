@@ -134,16 +134,24 @@ TEST_F(TerminalPlayTest, TheProgramShowsLevelOneAsItsScreenMovesTheHeroAndQuitsO
   }
 }
 
-TEST_F(TerminalPlayTest, ATerminalTooSmallSaysTheSizeNeededUntilItIsResized) {
+// A terminal too small says so until it is resized; what SFML says on
+// standard error about sounds it cannot read goes to the log meanwhile.
+TEST_F(TerminalPlayTest, ASmallTerminalSaysTheSizeNeededAndStandardErrorGoesToTheLog) {
+  std::filesystem::remove("sounds");
+  std::filesystem::create_directory("sounds");
+  vt_test::writeFile("sounds/collect_coin.wav", "not a sound");
   ASSERT_TRUE(play(60, 20));
   EXPECT_TRUE(pane.waitFor("Please enlarge the terminal to 80 x 24 (now 60 x 20).", 60));
   EXPECT_EQ(vt_test::find(pane.capture(), "Please").first, 0);
   pane.resize(80, 24);
   EXPECT_TRUE(pane.waitFor("Keys Remaining", 10));
   EXPECT_EQ(vt_test::find(pane.capture(), "Please").first, -1);
+  EXPECT_EQ(vt_test::find(pane.capture(), "Failed").first, -1);
   pane.send("q");
   EXPECT_EQ(status(), 0);
   expectGivenBack();
+  EXPECT_TRUE(vt_test::contains(vt_test::readLines("vantle.log"),
+                                "Failed to open sound file from stream (format not supported)"));
 }
 
 // The hero is steered through first-steps.maze by its place in the pane:
