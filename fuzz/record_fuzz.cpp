@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
+#include "presentation/KeyCode.h"
+#include "presentation/Mouse.h"
 #include "presentation/RunInput.h"
 #include "presentation/RunRecord.h"
 
@@ -31,10 +33,10 @@ void replay(const std::string& text, const vt::RecordedRun& run) {
   long frames = std::min(run.frame_count, 1000L);
   for (long i = 0; i < frames; i++) {
     FUZZ_CHECK(input.nextFrame());
-    sf::Event event;
-    while (input.pollEvent(event)) FUZZ_CHECK(event.type <= sf::Event::Count);
-    input.isKeyPressed(sf::Keyboard::A);
-    input.isButtonPressed(sf::Mouse::Left);
+    vt::InputEvent event;
+    while (input.pollEvent(event)) FUZZ_CHECK(event.type <= vt::InputEvent::RESIZED);
+    input.isKeyPressed(vt::KeyCode::A);
+    input.isButtonPressed(vt::Mouse::LEFT);
   }
   FUZZ_CHECK(input.getFrameCount() == frames);
   FUZZ_CHECK(input.atEnd() == (frames == run.frame_count));

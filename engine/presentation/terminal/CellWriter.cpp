@@ -8,7 +8,7 @@ namespace {
 
 const char* const CSI = "\x1b[";
 // Unchanged cells are written again rather than skipped when there are at
-// most this many: the shortest skip, "CSI n C", takes four bytes.
+// most this many: a skip of more than one, "CSI n C", takes four bytes.
 const int MAX_BRIDGE = 3;
 
 // The standard colour nearest to rgb: each component on or off.
