@@ -108,12 +108,12 @@ TEST_F(TerminalPlayTest, TheProgramShowsLevelOneAsItsScreenMovesTheHeroAndQuitsO
   EXPECT_TRUE(mode_kept) << "the terminal's mode or screen was not given back";
   struct Size {
     int columns, rows;
-    std::string environment, cyan;  // the hero's colour as tmux reads it back
+    std::string options, environment, cyan;  // the hero's colour as tmux reads it back
   };
-  for (const Size& size : {Size{80, 24, "", "\x1b[36m@"},
-                           Size{100, 30, "COLORTERM=truecolor", "\x1b[38;2;0;255;255m@"}}) {
+  for (const Size& size : {Size{80, 24, "--record run.txt", "", "\x1b[36m@"},
+                           Size{100, 30, "", "COLORTERM=truecolor", "\x1b[38;2;0;255;255m@"}}) {
     SCOPED_TRACE(std::to_string(size.columns) + " x " + std::to_string(size.rows));
-    ASSERT_TRUE(play(size.columns, size.rows, "", size.environment));
+    ASSERT_TRUE(play(size.columns, size.rows, size.options, size.environment));
     ASSERT_TRUE(pane.waitFor("Keys Remaining", 60));
     Rows shown = pane.capture();
     ASSERT_EQ(shown.size(), static_cast<std::size_t>(size.rows));
@@ -132,6 +132,10 @@ TEST_F(TerminalPlayTest, TheProgramShowsLevelOneAsItsScreenMovesTheHeroAndQuitsO
     expectGivenBack();
     pane.stop();
   }
+  // The first run, recorded, replays and ends as it did.
+  ASSERT_TRUE(play(80, 24, "--replay run.txt"));
+  EXPECT_EQ(status(), 0);
+  expectGivenBack();
 }
 
 // A terminal too small says so until it is resized; what SFML says on
