@@ -3,8 +3,11 @@
 # build-web/, `make test` runs the whole suite under the sanitizers, then the
 # browser test of the web page, then each fuzzer briefly on its seeds;
 # `make fuzz` runs the fuzzers for longer; `make bench` the benchmarks.
+# `make test` also builds the engine without X11 (Release, no sanitizers)
+# and runs the suite on it.
 BUILD_DIR ?= build
 TEST_DIR ?= build-test
+NO_X11_DIR ?= build-test-no-x11
 WEB_DIR ?= build-web
 BROWSER_DIR ?= build-browser
 FUZZ_DIR ?= build-fuzz
@@ -46,6 +49,9 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVANTLE_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	bash scripts/run-tests.sh $(TEST_DIR)
+	cmake -S . -B $(NO_X11_DIR) -DCMAKE_BUILD_TYPE=Release -DVANTLE_X11=OFF
+	cmake --build $(NO_X11_DIR) -j $(JOBS)
+	bash scripts/run-tests.sh $(NO_X11_DIR)
 	JOBS=$(JOBS) bash scripts/run-web-test.sh $(WEB_DIR) $(BROWSER_DIR)
 	$(MAKE) fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_TEST_SECONDS) --seeds-only
@@ -66,4 +72,4 @@ fuzz: fuzz-build
 	bash scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_DIR) $(WEB_DIR) $(BROWSER_DIR) $(FUZZ_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(TEST_DIR) $(NO_X11_DIR) $(WEB_DIR) $(BROWSER_DIR) $(FUZZ_DIR) build-bench

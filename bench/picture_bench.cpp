@@ -4,39 +4,16 @@
 // and, beside them, one cell at a time as it drew them before; and a frame's
 // input polling, read in one request and, beside it, a request per key.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <SFML/Graphics.hpp>
 #include <cstdlib>
 
+#include "BenchEngine.h"
 #include "maze.h"
 #include "presentation/window/Display.h"
 #include "vantle.h"
 
 namespace {
-
-// The engine started windowed on a quiet log, the game's sprites loaded,
-// once for the whole run (the path manager is never stopped), with an empty
-// world of the game's size for each benchmark; false when no window could be had.
-bool windowed() {
-  static bool started = [] {
-    vt::Config::getInstance().setLogFile("/dev/null");
-    vt::Config::getInstance().setFontFile(VANTLE_FONT);
-    if (!vt::canOpenDisplay() || vt::GameManager::getInstance().startUp() != 0) return false;
-    char cwd[4096];
-    if (getcwd(cwd, sizeof cwd) && chdir(VANTLE_SOURCE_DIR) == 0) {
-      loadGameResources();
-      if (chdir(cwd) != 0) return false;
-    }
-    return true;
-  }();
-  if (started) {
-    clearLevel();
-    vt::WorldManager::getInstance().update();
-    setWorldSize();  // the view where the game starts it, wherever the last level left it
-  }
-  return started;
-}
 
 vt::GraphicsManager& graphics() { return vt::GraphicsManager::getInstance(); }
 

@@ -34,6 +34,10 @@ bool readOptions(int argc, const char* const* argv, Options& options, std::strin
     const ValueOption* p_found = nullptr;
     for (const ValueOption& candidate : VALUE_OPTIONS)
       if (option == candidate.name) p_found = &candidate;
+    if (option == "--terminal") {
+      options.terminal = true;
+      continue;
+    }
     if (option == "--help" || option == "-h") {
       options.help = true;
       p_alone = "--help";
@@ -65,13 +69,14 @@ bool readOptions(int argc, const char* const* argv, Options& options, std::strin
 }
 
 std::string usageText() {
-  return "usage: maze [--record FILE] [--replay FILE] [--maze FILE]\n"
+  return "usage: maze [--terminal] [--record FILE] [--replay FILE] [--maze FILE]\n"
          "       maze --check FILE      says whether every key and the door can be reached\n"
          "       maze --export LEVEL    writes built-in level LEVEL (1 to " +
          std::to_string(LEVEL_COUNT) +
          ") as a maze file\n"
          "       maze --help\n"
          "\n"
+         "  --terminal      plays in the terminal instead of a window\n"
          "  --record FILE   keeps the run's input in FILE\n"
          "  --replay FILE   plays the run recorded in FILE again\n"
          "  --maze FILE     plays the maze in FILE instead of the built-in ones\n"

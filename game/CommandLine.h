@@ -11,6 +11,7 @@ struct Options {
   std::string check_file;   // --check FILE, alone
   int export_level = 0;     // --export LEVEL, alone
   bool help = false;        // --help or -h, alone
+  bool terminal = false;    // --terminal
 };
 
 /// Reads argv's options into options; false at the first fault, said in

@@ -3,11 +3,12 @@
 // stops the engine again. Options: --record FILE keeps the run's input in
 // FILE, --replay FILE plays a recorded run again, --maze FILE plays the maze
 // in FILE in place of the built-in ones, after saying on standard error
-// what of it cannot be reached. Alone, --check FILE only says whether the
-// maze in FILE can be won, --export N only writes built-in level N to
-// standard output as a maze file, and --help lists the options and keys.
-// In a web page the loops run frame by frame as the browser calls them
-// (runLoop), and a hidden page pauses the game.
+// what of it cannot be reached; --terminal plays in the terminal instead of
+// a window. Alone, --check FILE only says whether the maze in FILE can be
+// won, --export N only writes built-in level N to standard output as a maze
+// file, and --help lists the options and keys. In a web page the loops run
+// frame by frame as the browser calls them (runLoop), and a hidden page
+// pauses the game.
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -76,6 +77,7 @@ void playGame() {
 
 // Options the engine takes itself go to its configuration.
 void takeRunOptions(const Options& options) {
+  if (options.terminal) vt::takeDisplayOption("--terminal");
   if (!options.record_file.empty()) vt::takeRunOption("--record", options.record_file);
   if (!options.replay_file.empty()) vt::takeRunOption("--replay", options.replay_file);
 }

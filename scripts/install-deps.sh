@@ -12,7 +12,7 @@ packages=(
   build-essential cmake make pkg-config
   libsfml-dev libx11-dev libopenal-dev
   libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick
+  xvfb xauth xdotool imagemagick tmux
   fonts-dejavu-core
   clang-14 libclang-rt-14-dev
 )

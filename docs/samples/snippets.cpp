@@ -46,3 +46,9 @@ bool heroShownAt(int column, int row) {
   vt::Screen::Cell cell = screen.getCell(column, row);
   return text.find("Level 1") != std::string::npos && cell.ch == '@' && cell.color == vt::CYAN;
 }
+
+int takeOptions(int argc, char** argv, int (*usage)()) {
+  for (int i = 1; i < argc; i++)
+    if (!vt::takeDisplayOption(argv[i])) return usage();
+  return 0;
+}

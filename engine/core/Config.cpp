@@ -31,6 +31,7 @@ void Config::reset() {
   window_title = "Vantle";
   show_mouse = false;
   headless = false;
+  display = "window";
   font_file = "vt-font.ttf";
   logfile = "vantle.log";
   random_seed = 0;
@@ -64,6 +65,8 @@ bool Config::getShowMouse() const { return show_mouse; }
 void Config::setShowMouse(bool show) { show_mouse = show; }
 bool Config::getHeadless() const { return headless; }
 void Config::setHeadless(bool new_headless) { headless = new_headless; }
+std::string Config::getDisplay() const { return display; }
+void Config::setDisplay(std::string new_display) { display = std::move(new_display); }
 std::string Config::getFontFile() const { return font_file; }
 void Config::setFontFile(std::string file) { font_file = std::move(file); }
 std::string Config::getLogFile() const { return logfile; }
@@ -239,6 +242,13 @@ const ConfigKey CONFIG_KEYS[] = {
      [](Config& c, const std::string& v) { return takeBool(c, v, &Config::setShowMouse); }},
     {"headless", "headless",
      [](Config& c, const std::string& v) { return takeBool(c, v, &Config::setHeadless); }},
+    // The terminal, once asked for on the command line, stays.
+    {"display", "display",
+     [](Config& c, const std::string& v) -> std::string {
+       if (v != "window" && v != "terminal") return "window or terminal";
+       if (c.getDisplay() == "window") c.setDisplay(v);
+       return "";
+     }},
     {"font_file", "font file",
      [](Config& c, const std::string& v) {
        return takeText(c, v, MAX_FILE_NAME_BYTES, &Config::setFontFile);
@@ -318,6 +328,12 @@ bool takeRunOption(const std::string& option, const std::string& file) {
     config.setReplayFile(file);
   else
     return false;
+  return true;
+}
+
+bool takeDisplayOption(const std::string& option) {
+  if (option != "--terminal") return false;
+  Config::getInstance().setDisplay("terminal");
   return true;
 }
 

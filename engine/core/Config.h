@@ -70,6 +70,9 @@ class Config {
   void setShowMouse(bool show);
   bool getHeadless() const;
   void setHeadless(bool headless);
+  /// Where the picture is shown: "window" or "terminal".
+  std::string getDisplay() const;
+  void setDisplay(std::string display);
   std::string getFontFile() const;
   void setFontFile(std::string file);
   std::string getLogFile() const;
@@ -114,6 +117,7 @@ class Config {
   std::string window_title;
   bool show_mouse;
   bool headless;
+  std::string display;
   std::string font_file;
   std::string logfile;
   int random_seed;
@@ -139,6 +143,11 @@ void loadConfig(std::string text);
 /// configuration, where it wins over the configuration file's key; whether
 /// the option was one of these.
 bool takeRunOption(const std::string& option, const std::string& file);
+
+/// Takes a program's "--terminal" option into the configuration: the run
+/// is shown in the terminal, whatever the configuration file says; whether
+/// the option was it.
+bool takeDisplayOption(const std::string& option);
 
 /// Writes the current settings to the log at level 1.
 void logConfig();

@@ -102,6 +102,11 @@ void LogManager::setLogTimeString(bool new_log_time_string) {
 
 void LogManager::setLogStepCount(bool new_log_step_count) { log_step_count = new_log_step_count; }
 
+int LogManager::getFileDescriptor() const {
+  FILE* p_stream = file.getStream();
+  return p_stream ? fileno(p_stream) : -1;
+}
+
 std::string LogManager::getFileName() const {
   return isStarted() || file.getStream() ? file.getName() : "";
 }

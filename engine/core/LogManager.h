@@ -44,6 +44,9 @@ class LogManager : public Manager {
   void setLogStepCount(bool log_step_count = true);
   /// The file the log is written to; empty when it has not been opened.
   std::string getFileName() const;
+  /// The open log file's descriptor, for other output to go to it too; -1
+  /// when the log is not open.
+  int getFileDescriptor() const;
   /// The frame number written on each line; the game manager keeps it
   /// current.
   void setStepCount(int new_step_count);

@@ -26,4 +26,10 @@ void colorToRGB(Color color, std::uint8_t& red, std::uint8_t& green, std::uint8_
   blue = COMPONENTS[value].blue;
 }
 
+std::uint32_t colorRGB(Color color) {
+  std::uint8_t red = 255, green = 255, blue = 255;
+  colorToRGB(color, red, green, blue);
+  return static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 | blue;
+}
+
 }  // namespace vt

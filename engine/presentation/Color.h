@@ -24,4 +24,7 @@ const Color COLOR_DEFAULT = WHITE;
 /// values have no components: the arguments are left as they are.
 void colorToRGB(Color color, std::uint8_t& red, std::uint8_t& green, std::uint8_t& blue);
 
+/// An engine colour as 0xRRGGBB; white for CUSTOM and unknown values.
+std::uint32_t colorRGB(Color color);
+
 }  // namespace vt

@@ -54,7 +54,11 @@ int GraphicsManager::startUp() {
   window_horizontal_chars = config.getWindowHorizontalChars();
   window_vertical_chars = config.getWindowVerticalChars();
 
-  p_output = makeOutput("window");
+  std::string display = config.getDisplay();
+  p_output = makeOutput(display);
+  if (!p_output)
+    log.writeLog("GraphicsManager::startUp(): This build cannot show the picture in a %s.",
+                 display.c_str());
   if (!p_output || !p_output->open()) {
     start_problem = p_output ? p_output->getProblem() : "";
     p_output.reset();

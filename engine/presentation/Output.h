@@ -70,8 +70,8 @@ class Output {
   }
 };
 
-/// A new output of the kind named ("window", the default); null for a kind
-/// this build has none of.
+/// A new output of the kind named ("window", the default, or "terminal");
+/// null for a kind this build has none of.
 std::unique_ptr<Output> makeOutput(const std::string& kind);
 
 }  // namespace vt

@@ -3,7 +3,7 @@
 // window named "Arena" (a vt-config.txt may say otherwise), shows the splash
 // screen, builds the arena and runs the game until Q or the close button.
 // Options: --record FILE keeps the run's input in FILE, --replay FILE plays
-// a recorded run again.
+// a recorded run again, --terminal plays in the terminal instead of a window.
 #include <cstdio>
 
 #include "arena.h"
@@ -14,11 +14,12 @@ namespace {
 // saying how the program is used, at one it does not know.
 bool readOptions(int argc, char** argv) {
   for (int i = 1; i < argc; i++) {
+    if (vt::takeDisplayOption(argv[i])) continue;
     if (i + 1 < argc && vt::takeRunOption(argv[i], argv[i + 1])) {
       i++;
       continue;
     }
-    std::fprintf(stderr, "usage: arena [--record FILE] [--replay FILE]\n");
+    std::fprintf(stderr, "usage: arena [--terminal] [--record FILE] [--replay FILE]\n");
     return false;
   }
   return true;

@@ -98,6 +98,7 @@ const Refused REFUSED[] = {
     {"window_style:Huge", "window style", "default or fullscreen"},
     {"master_volume:-3", "master volume", "a whole number from 0 to 100"},
     {"master_volume:101", "master volume", "a whole number from 0 to 100"},
+    {"display:screen", "display", "window or terminal"},
 };
 
 // What reading and applying the file, then printing the settings, write (to
@@ -154,6 +155,20 @@ TEST_F(ConfigTest, AValueNotOfItsKeysTypeOrRangeIsRefusedNamingTheKeyAndTheDefau
                    "."};
     expected.insert(expected.end(), defaults.begin(), defaults.end());
     EXPECT_EQ(loadAndPrint(), expected);
+  }
+}
+
+// A program's --terminal wins over the file, which may only ask for it.
+TEST_F(ConfigTest, TheTerminalAskedForOnTheCommandLineStaysWhateverTheFileSays) {
+  for (auto [option, file, display] : {std::tuple{"", "", "window"},
+                                       {"", "display:terminal,", "terminal"},
+                                       {"--terminal", "display:window,", "terminal"},
+                                       {"--window", "display:window,", "window"}}) {
+    vt::Config::getInstance().reset();
+    writeFile("vt-config.txt", file);
+    EXPECT_EQ(vt::takeDisplayOption(option), display == std::string("terminal") && *option);
+    vt::loadConfig(vt::readConfig());
+    EXPECT_EQ(vt::Config::getInstance().getDisplay(), display) << option << " " << file;
   }
 }
 

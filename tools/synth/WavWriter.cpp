@@ -18,8 +18,9 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value) {
   }
 }
 
+// One byte at a time: g++ 12 warns falsely on a range insert here.
 void putTag(std::vector<std::uint8_t>& out, const char* tag) {
-  out.insert(out.end(), tag, tag + 4);
+  for (int i = 0; i < 4; i++) out.push_back(static_cast<std::uint8_t>(tag[i]));
 }
 
 // Chunk sizes are 32-bit; whole frames only, and the RIFF size must still fit.

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <unordered_map>
 
+#include "presentation/Color.h"
+
 namespace vt {
 
 namespace {
@@ -14,12 +16,6 @@ long long nearestCell(const ScreenChar& c) {
   return static_cast<long long>(row) * 4000003LL + column;
 }
 }  // namespace
-
-std::uint32_t colorRGB(Color color) {
-  std::uint8_t red = 255, green = 255, blue = 255;
-  colorToRGB(color, red, green, blue);
-  return static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 | blue;
-}
 
 CanvasPlan::CanvasPlan() : whole(true), known(false), had_extras(false), width(0), height(0) {}
 

@@ -56,7 +56,4 @@ class CanvasPlan {
   std::vector<std::int32_t> grid;
 };
 
-/// 0xRRGGBB of a colour; white for CUSTOM and unknown values.
-std::uint32_t colorRGB(Color color);
-
 }  // namespace vt

@@ -4,8 +4,8 @@
 // window's renderer blends, and only the cells that changed since the last
 // frame are composed again and put on the window. It serves cells of whole
 // pixels in a window showing the picture at its own size; every other
-// picture is drawn through the window's renderer. Internal to the window
-// output.
+// picture is drawn through the window's renderer. Built without X11, it
+// serves none. Internal to the window output.
 #pragma once
 
 #include <SFML/Graphics/Color.hpp>
@@ -20,6 +20,7 @@
 
 namespace vt {
 
+#if VANTLE_X11
 class CellRaster {
  public:
   CellRaster();
@@ -93,5 +94,16 @@ class CellRaster {
   std::vector<Stamp> stamps;
   std::vector<PixelRect> rects;
 };
+#else
+// Without X11 nothing puts a picture made in memory on the window.
+class CellRaster {
+ public:
+  bool setUp(sf::RenderWindow&, int, int, float, float, sf::Color) { return false; }
+  void close() {}
+  bool canShow(const Screen&) const { return false; }
+  bool show(const Screen&, sf::RenderWindow&, CellBatch&) { return false; }
+  void invalidate() {}
+};
+#endif
 
 }  // namespace vt

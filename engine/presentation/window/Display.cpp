@@ -1,7 +1,6 @@
 #include "presentation/window/Display.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 // Xlib's macros (None, Bool, Status...) clash with other headers: keep it alone here.
@@ -24,16 +23,5 @@ DisplayConnection::DisplayConnection() : p_display(nullptr) {
 DisplayConnection::~DisplayConnection() {
   if (p_display) XCloseDisplay(static_cast<::Display*>(p_display));
 }
-
-bool DisplayConnection::isOpen() const { return p_display != nullptr; }
-
-std::string DisplayConnection::problem() const {
-  if (p_display) return "";
-  const char* name = std::getenv("DISPLAY");
-  if (!name || !*name) return "DISPLAY is not set";
-  return "the display '" + std::string(name) + "' could not be opened";
-}
-
-bool canOpenDisplay() { return DisplayConnection().isOpen(); }
 
 }  // namespace vt

@@ -1,7 +1,8 @@
 // A connection to the X display named by DISPLAY. SFML ends the whole
 // process when it cannot open a display, so the graphics manager opens one
 // first and holds it while SFML opens its own: an X server left without
-// clients resets, and refuses connections while it does.
+// clients resets, and refuses connections while it does. Built without
+// Xlib, a child process tries the display instead, and nothing is held.
 #pragma once
 
 #include <string>

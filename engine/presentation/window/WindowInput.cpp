@@ -4,7 +4,12 @@
 
 #include "presentation/InputManager.h"
 #include "presentation/window/SfmlConvert.h"
+#if VANTLE_X11
 #include "presentation/window/XInputState.h"
+#else
+#include <SFML/Window/Keyboard.hpp>
+#include <SFML/Window/Mouse.hpp>
+#endif
 
 namespace vt {
 
@@ -23,8 +28,15 @@ bool WindowInput::setKeyRepeat(bool on) {
 
 void WindowInput::refresh() {
   if (!*pp_window) return;
+#if VANTLE_X11
   if (!p_state) p_state = std::make_unique<XInputState>();
   p_state->read((*pp_window)->getSystemHandle());
+#else
+  sf::Vector2i position = sf::Mouse::getPosition(**pp_window);
+  pointer = Pixel{position.x, position.y};
+  for (int button = 0; button < KeyCode::MOUSE_BUTTON_COUNT; button++)
+    buttons[button] = sf::Mouse::isButtonPressed(static_cast<sf::Mouse::Button>(button));
+#endif
 }
 
 bool WindowInput::pollEvent(InputEvent& event) {
@@ -34,6 +46,7 @@ bool WindowInput::pollEvent(InputEvent& event) {
   return true;
 }
 
+#if VANTLE_X11
 bool WindowInput::isKeyPressed(int code) const {
   return p_state && p_state->isKeyDown(static_cast<sf::Keyboard::Key>(code));
 }
@@ -47,6 +60,18 @@ Pixel WindowInput::getMousePosition() const {
   sf::Vector2i pointer = p_state->getPointer();
   return Pixel{pointer.x, pointer.y};
 }
+#else
+bool WindowInput::isKeyPressed(int code) const {
+  return *pp_window && code >= 0 && code < sf::Keyboard::KeyCount &&
+         sf::Keyboard::isKeyPressed(static_cast<sf::Keyboard::Key>(code));
+}
+
+bool WindowInput::isButtonPressed(int button) const {
+  return button >= 0 && button < KeyCode::MOUSE_BUTTON_COUNT && buttons[button];
+}
+
+Pixel WindowInput::getMousePosition() const { return pointer; }
+#endif
 
 // Defined here, beside the window's events it takes.
 EventKeyboard InputManager::toEventKeyboard(const sf::Event& key_event) const {

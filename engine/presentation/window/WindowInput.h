@@ -1,11 +1,13 @@
 // The window's input: the events SFML queues for the window, and the keys,
 // the buttons and the pointer read once per frame from the X server in one
-// request each. Internal to the window output.
+// request each (built without X11, through SFML, a request per key asked
+// about). Internal to the window output.
 #pragma once
 
 #include <memory>
 
 #include "presentation/InputSource.h"
+#include "presentation/KeyCode.h"
 
 namespace sf {
 class RenderWindow;
@@ -31,7 +33,12 @@ class WindowInput : public InputSource {
 
  private:
   const std::unique_ptr<sf::RenderWindow>* pp_window;
+#if VANTLE_X11
   std::unique_ptr<XInputState> p_state;  // made at the first refresh with a window
+#else
+  bool buttons[KeyCode::MOUSE_BUTTON_COUNT] = {};
+  Pixel pointer;
+#endif
 };
 
 }  // namespace vt
