@@ -109,27 +109,30 @@ TEST_F(ScreenWindowTest, TheLastFrameShownReadsAsItsCellsAndItsCharactersBetween
   if (HasFatalFailure() || IsSkipped()) return;
   graphics.drawString(Vector(2, 1), "Hello", vt::LEFT_JUSTIFIED, vt::YELLOW);
   graphics.drawCh(Vector(3, 1), 'a', vt::RED);
+  graphics.drawCh(Vector(6.25f, 1), '!', vt::BLUE);  // later than the 'o' of its nearest cell
   graphics.drawCh(Vector(5.5f, 2.25f), '#', vt::GREEN);
   vt::Shape shape;
   shape.draw(Vector(4, 4));
+  graphics.drawCh(Vector(39.75f, 5), 'x', vt::GREEN);  // nearest to no cell of its row
   graphics.drawCh(Vector(39, 19), 'z', vt::CUSTOM);
   std::string blank;
   for (int y = 0; y < 20; y++) blank += std::string(40, ' ') + '\n';
   EXPECT_EQ(graphics.getScreen().getText(), blank) << "nothing shown yet";
   graphics.swapBuffers();
   const vt::Screen& screen = graphics.getScreen();
-  EXPECT_EQ(screen.getRow(1), "  Hallo" + std::string(33, ' '));
+  EXPECT_EQ(screen.getRow(1), "  Hall!" + std::string(33, ' '));
+  EXPECT_EQ(screen.getRow(6), std::string(40, ' '));
   EXPECT_EQ(screen.getRow(19).back(), 'z');
   EXPECT_EQ(screen.getRow(20), "");
   EXPECT_EQ(screen.getCell(3, 1).color, vt::RED);
   EXPECT_EQ(screen.getCell(2, 1).color, vt::YELLOW);
   EXPECT_FALSE(screen.getCell(0, 0).drawn);
   std::vector<vt::ScreenChar> off = screen.getOffGrid();
-  ASSERT_EQ(off.size(), 1u);
-  EXPECT_TRUE(off[0].x == 5.5f && off[0].y == 2.25f && off[0].ch == '#');
+  ASSERT_EQ(off.size(), 3u);
+  EXPECT_TRUE(off[1].x == 5.5f && off[1].y == 2.25f && off[1].ch == '#');
   EXPECT_EQ(screen.getRow(2)[6], '#') << "read in its nearest cell";
   ASSERT_EQ(screen.getShapes().size(), 1u);
-  EXPECT_EQ(screen.getShapes()[0].chars_before, 7u);
+  EXPECT_EQ(screen.getShapes()[0].chars_before, 8u);
   graphics.swapBuffers();
   EXPECT_EQ(graphics.getScreen().getText(), blank);
   EXPECT_TRUE(graphics.getScreen().getShapes().empty());
