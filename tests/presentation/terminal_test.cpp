@@ -175,9 +175,10 @@ TEST(TerminalCells, ShapesFillTheCellsTheyCoverInDrawingOrder) {
         screen.putChar(put.x, 0, put.ch, vt::RED);
     }
     std::vector<vt::TermCell> cells;
-    vt::composeCells(screen, 10, 10, vt::BLACK, cells);
-    std::string shown;
-    for (const vt::TermCell& cell : cells) shown += cell.bg == 0x0000ff ? '#' : cell.ch;
+    vt::composeCells(screen, 10, 10, vt::GREEN, cells);
+    std::string shown;  // '?': a cell on neither the shape's colour nor the window's
+    for (const vt::TermCell& cell : cells)
+      shown += cell.bg == 0x0000ff ? '#' : cell.bg == 0x00ff00 ? cell.ch : '?';
     EXPECT_EQ(shown, expected);
   }
 }
