@@ -96,10 +96,12 @@ TEST_F(ScreenWindowTest, FramesComposedInMemoryMatchTheRenderersPixelForPixel) {
     EXPECT_EQ(composed, static_cast<int>(frames.size()) - 1) << "all but the frame off whole pixels";
   }
   // A window of another size shows the picture scaled, through its renderer.
-  graphics.peekWindow()->setSize(sf::Vector2u(640, 320));
-  graphics.fitWindow(640, 320);
-  graphics.swapBuffers();
-  EXPECT_FALSE(output.composesInMemory(graphics.getScreen()));
+  for (const sf::Vector2u size : {sf::Vector2u(640, 320), sf::Vector2u(320, 640)}) {
+    graphics.peekWindow()->setSize(size);
+    graphics.fitWindow(size.x, size.y);
+    graphics.swapBuffers();
+    EXPECT_FALSE(output.composesInMemory(graphics.getScreen())) << size.x << " x " << size.y;
+  }
 }
 
 // The last frame shown reads as text: a later character takes its cell,
