@@ -3,8 +3,8 @@
 # Chromium, headless, driven by playwright-core, which
 # `scripts/install-deps.sh web` installs into the tools folder (the second
 # argument, build-browser by default). The screenshot of level 1 lands in
-# screenshots/ there. Chromium runs with a home folder of its own that goes
-# afterwards. A missing toolchain fails the test, or, with
+# screenshots/ there. Chromium runs with a home (and runtime) folder of its
+# own that goes afterwards. A missing toolchain fails the test, or, with
 # VANTLE_WEB_TEST=skip-missing, skips it with a line that says so.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,7 @@ fi
 bash scripts/build-web.sh "$web_dir"
 home=$(mktemp -d)
 trap 'rm -rf "$home"' EXIT
-HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache \
+mkdir -m 700 "$home/runtime"
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_CACHE_HOME=$home/.cache XDG_RUNTIME_DIR=$home/runtime \
   VANTLE_PAGE_DIR=$(realpath "$web_dir") VANTLE_BROWSER_TOOLS="$tools_dir" \
   VANTLE_TEST_OUT="$tools_dir/screenshots" node --test tests/web/
