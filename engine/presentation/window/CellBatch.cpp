@@ -118,13 +118,4 @@ const sf::Glyph& CellBatch::glyphOf(std::uint32_t code) {
   return *p_glyph;
 }
 
-std::size_t CellBatch::getCount() const { return cells.size(); }
-
-std::vector<CellBatch::Cell> CellBatch::take() {
-  std::vector<Cell> taken;
-  taken.swap(cells);
-  cell_index.clear();
-  return taken;
-}
-
 }  // namespace vt

@@ -41,9 +41,7 @@ class CellBatch {
   /// that leave no ink.
   Quad glyphQuad(char ch);
 
-  /// How many characters wait to be drawn.
-  std::size_t getCount() const;
-
+ private:
   /// A character waiting to be drawn.
   struct Cell {
     float x, y;
@@ -52,10 +50,6 @@ class CellBatch {
     bool hidden;  // a later character took the cell
   };
 
-  /// Empties the batch without drawing, handing over what it held.
-  std::vector<Cell> take();
-
- private:
   /// The glyph of a character code, looked up once per code.
   const sf::Glyph& glyphOf(std::uint32_t code);
   bool leavesInk(std::uint32_t code) const;

@@ -2,7 +2,8 @@
 // process when it cannot open a display, so the graphics manager opens one
 // first and holds it while SFML opens its own: an X server left without
 // clients resets, and refuses connections while it does. Built without
-// Xlib, a child process tries the display instead, and nothing is held.
+// Xlib, the probe asks the X server itself whether it takes a client, and
+// nothing is held.
 #pragma once
 
 #include <string>
