@@ -15,12 +15,17 @@ FUZZ_SECONDS ?= 600
 FUZZ_TEST_SECONDS ?= 30
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps web-deps build run arena web test bench fuzz-build fuzz clean
+.PHONY: all deps test-deps web-deps build run arena web test bench fuzz-build fuzz clean
 
 all: build
 
+# What building and playing need; the tools of the tests, the page and the
+# benchmarks come with their own targets.
 deps:
 	@bash scripts/install-deps.sh
+
+test-deps:
+	@bash scripts/install-deps.sh test
 
 # Emscripten, Chromium, Node.js and playwright-core: only the web page and
 # its test need them.
@@ -43,7 +48,7 @@ web: web-deps
 
 # VANTLE_WEB_TEST=skip-missing lets the browser test be skipped, with a line
 # that says so, where its toolchain cannot be had.
-test: deps
+test: test-deps
 	@VANTLE_BROWSER_TOOLS=$(BROWSER_DIR) bash scripts/install-deps.sh web || \
 	  [ "$$VANTLE_WEB_TEST" = skip-missing ]
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=Debug -DVANTLE_SANITIZE=ON
@@ -63,7 +68,7 @@ bench:
 	bash scripts/run-bench.sh
 
 # The fuzzers need clang and a build folder of their own.
-fuzz-build: deps
+fuzz-build: test-deps
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
 	  -DVANTLE_FUZZ=ON -DVANTLE_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzzers

@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test the game;
-# with "bench", also those of the benchmarks' peer (libtcod, which the
-# console comparison draws beside the engine); with "web", also those of the
-# web page and its browser test (Emscripten, Chromium, Node.js and npm), and
-# then playwright-core from npm, as its lockfile says, into build-browser/
-# (or $VANTLE_BROWSER_TOOLS). Only what is missing is installed; run as
-# root or with sudo.
+# Installs the Debian 12 packages needed to build and play the game, so
+# that a player's first start stays short; with "test", also the test tools
+# (GoogleTest, a virtual X server and its key and screenshot tools, tmux,
+# clang for the fuzzers); with "bench", those of the benchmarks (Google
+# Benchmark, the virtual X server, and libtcod, which the console
+# comparison draws beside the engine); with "web", those of the web page and
+# its browser test (Emscripten, Chromium, Node.js and npm), and then
+# playwright-core from npm, as its lockfile says, into build-browser/ (or
+# $VANTLE_BROWSER_TOOLS). Only what is missing is installed; run as root or
+# with sudo.
 set -euo pipefail
 
 packages=(
   build-essential cmake make pkg-config
-  libsfml-dev libx11-dev libopenal-dev
-  libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool imagemagick tmux
+  libsfml-dev libx11-dev libxext-dev libopenal-dev
   fonts-dejavu-core
-  clang-14 libclang-rt-14-dev
 )
+if [ "${1:-}" = test ]; then
+  packages+=(libgtest-dev xvfb xauth xdotool imagemagick tmux clang-14 libclang-rt-14-dev)
+fi
 if [ "${1:-}" = bench ]; then
-  packages+=(libtcod-dev)
+  packages+=(libbenchmark-dev xvfb xauth libtcod-dev)
 fi
 if [ "${1:-}" = web ]; then
   packages+=(emscripten chromium)
