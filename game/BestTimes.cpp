@@ -1,7 +1,6 @@
 #include "BestTimes.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 

@@ -30,7 +30,8 @@ void lineUpRow() {
   int width = -GAP;
   for (const Message* p_message : shown)
     width += static_cast<int>(p_message->getViewString().size()) + GAP;
-  int column = std::max(0, static_cast<int>(VIEW_LEFT) + (static_cast<int>(VIEW_HORIZONTAL) - width) / 2);
+  int column =
+      std::max(0, static_cast<int>(VIEW_LEFT) + (static_cast<int>(VIEW_HORIZONTAL) - width) / 2);
   for (Message* p_message : shown) {
     int length = static_cast<int>(p_message->getViewString().size());
     // A centred string starts half its length, rounded down, left of its position.

@@ -63,7 +63,7 @@ class ReadFile::Buffer : public std::streambuf {
   std::vector<char> chunk;
 };
 
-int openRegularFile(const std::string& path, std::string& reason) {
+int openRegularFile(const std::string& path, std::string& reason, std::uint64_t* p_size) {
   // Non-blocking, so that a pipe with no writer does not hold the open.
   int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
@@ -81,6 +81,7 @@ int openRegularFile(const std::string& path, std::string& reason) {
   }
   int flags = fcntl(fd, F_GETFL);
   if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  if (p_size) *p_size = static_cast<std::uint64_t>(info.st_size);
   return fd;
 }
 

@@ -16,9 +16,11 @@
 namespace vt {
 
 /// Opens path for reading if it is a regular file, without blocking on a
-/// pipe: its descriptor, closed on exec, or -1 with the reason (the
-/// system's, "is a directory" or "not a regular file").
-int openRegularFile(const std::string& path, std::string& reason);
+/// pipe: its descriptor, closed on exec, with its size in *p_size when
+/// given, or -1 with the reason (the system's, "is a directory" or "not a
+/// regular file").
+int openRegularFile(const std::string& path, std::string& reason,
+                    std::uint64_t* p_size = nullptr);
 
 /// A regular file opened for reading, at most a cap of bytes.
 class ReadFile {

@@ -20,6 +20,14 @@ bool sameFile(const struct stat& a, const struct stat& b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+// Closes fd after a failed call, keeping that call's errno; -1.
+int closeFailed(int fd) {
+  int error = errno;
+  ::close(fd);
+  errno = error;
+  return -1;
+}
+
 // Opens path for writing: a regular file locked and emptied, anything else
 // as it is. The descriptor, or -1 with errno set (EWOULDBLOCK when another
 // program holds the lock); *p_regular tells which it was.
@@ -33,30 +41,15 @@ int openForLog(const std::string& path, bool* p_regular) {
     int flags = fcntl(fd, F_GETFL);
     if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     struct stat opened, named;
-    if (fstat(fd, &opened) != 0) {
-      int error = errno;
-      ::close(fd);
-      errno = error;
-      return -1;
-    }
+    if (fstat(fd, &opened) != 0) return closeFailed(fd);
     *p_regular = S_ISREG(opened.st_mode);
     // A device such as /dev/null is shared by every program and needs no lock.
     if (!*p_regular) return fd;
     // The lock is let go when the file is closed, also by the system when
     // the program ends without closing it.
-    if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
-      int error = errno;
-      ::close(fd);
-      errno = error;
-      return -1;
-    }
-    if (stat(path.c_str(), &named) == 0 && sameFile(named, opened)) {
-      if (ftruncate(fd, 0) == 0) return fd;
-      int error = errno;
-      ::close(fd);
-      errno = error;
-      return -1;
-    }
+    if (flock(fd, LOCK_EX | LOCK_NB) != 0) return closeFailed(fd);
+    if (stat(path.c_str(), &named) == 0 && sameFile(named, opened))
+      return ftruncate(fd, 0) == 0 ? fd : closeFailed(fd);
     ::close(fd);
   }
   errno = EWOULDBLOCK;

@@ -179,8 +179,7 @@ bool readWholeInt(const std::string& value, int& result) {
   char* end = nullptr;
   errno = 0;
   long number = std::strtol(value.c_str(), &end, 10);
-  if (errno != 0 || *end != '\0' || end != value.c_str() + value.size() || number < INT_MIN ||
-      number > INT_MAX)
+  if (errno != 0 || end != value.c_str() + value.size() || number < INT_MIN || number > INT_MAX)
     return false;
   result = static_cast<int>(number);
   return true;

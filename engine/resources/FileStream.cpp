@@ -1,10 +1,8 @@
 #include "resources/FileStream.h"
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 #include "core/FileAccess.h"
 
@@ -19,19 +17,15 @@ std::string FileStream::open(const std::string& path, std::uint64_t max_bytes) {
   fd = -1;
   size = position = 0;
   std::string reason;
-  int new_fd = openRegularFile(path, reason);
+  std::uint64_t file_size = 0;
+  int new_fd = openRegularFile(path, reason, &file_size);
   if (new_fd < 0) return reason;
-  struct stat info;
-  if (fstat(new_fd, &info) != 0)
-    reason = std::strerror(errno);
-  else if (static_cast<std::uint64_t>(info.st_size) > max_bytes)
-    reason = "larger than " + std::to_string(max_bytes) + " bytes";
-  if (!reason.empty()) {
+  if (file_size > max_bytes) {
     ::close(new_fd);
-    return reason;
+    return "larger than " + std::to_string(max_bytes) + " bytes";
   }
   fd = new_fd;
-  size = info.st_size;
+  size = static_cast<sf::Int64>(file_size);
   return "";
 }
 

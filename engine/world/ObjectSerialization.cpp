@@ -211,23 +211,20 @@ int Object::deserialize(std::string text) {
          // not finite keeps its coordinate.
          std::string x = readItem("pos-x");
          std::string y = readItem("pos-y");
+         auto take = [&o](const char* key, const std::string& value) {
+           if (value.empty() || !isFiniteItem(o, "Object", key, value)) return false;
+           logItem("Object", key, Shown::NUMBER, value);
+           return true;
+         };
+         bool take_x = take("pos-x", x);
+         bool take_y = take("pos-y", y);
          Vector at = o.getPosition();
-         int taken = 0;
-         if (!x.empty() && isFiniteItem(o, "Object", "pos-x", x)) {
-           logItem("Object", "pos-x", Shown::NUMBER, x);
-           at.setX(readFloat(x));
-           taken++;
-         }
-         if (!y.empty() && isFiniteItem(o, "Object", "pos-y", y)) {
-           logItem("Object", "pos-y", Shown::NUMBER, y);
-           at.setY(readFloat(y));
-           taken++;
-         }
          if (x.empty() || y.empty())
            LogManager::getInstance().writeLog(
                10, "Object::deserialize(): position not complete, so ignoring.");
-         else if (taken > 0)
-           o.setPosition(at);
+         else if (take_x || take_y)
+           o.setPosition(
+               Vector(take_x ? readFloat(x) : at.getX(), take_y ? readFloat(y) : at.getY()));
        }},
       {"type", Shown::TEXT, [](Object& o, const std::string& v, Reading&) { o.setType(v); }},
       {"sprite_center", Shown::TEXT,

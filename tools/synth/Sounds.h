@@ -1,5 +1,6 @@
 // The game's sound effects and its music, and the starter project's one
-// sound, composed from the synthesiser's voices. Nothing is random or time-based, so every build writes the same files.
+// sound, composed from the synthesiser's voices. Nothing is random or
+// time-based, so every build writes the same files.
 #pragma once
 
 #include "synth/Mixer.h"
