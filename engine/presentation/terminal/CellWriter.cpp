@@ -78,10 +78,15 @@ bool CellWriter::same(std::uint32_t a, std::uint32_t b) const {
   return true_color ? a == b : standardColor(a) == standardColor(b);
 }
 
-void CellWriter::colorsFor(const TermCell& cell, std::string& out) {
-  bool paper = bg_known && same(cell.bg, bg);
+bool CellWriter::paperFits(const TermCell& cell) const { return bg_known && same(cell.bg, bg); }
+
+bool CellWriter::inkFits(const TermCell& cell) const {
   // The colour of a blank's character shows nowhere.
-  bool ink = cell.ch == ' ' || (fg_known && same(cell.fg, fg));
+  return cell.ch == ' ' || (fg_known && same(cell.fg, fg));
+}
+
+void CellWriter::colorsFor(const TermCell& cell, std::string& out) {
+  bool paper = paperFits(cell), ink = inkFits(cell);
   if (paper && ink) return;
   out += CSI;
   if (!ink) appendColor(out, true_color, true, cell.fg);
@@ -113,8 +118,7 @@ bool CellWriter::bridge(const std::vector<TermCell>& cells, std::size_t row_star
   if (to - from - 1 > MAX_BRIDGE) return false;
   for (int x = from + 1; x < to; x++) {
     const TermCell& cell = cells[row_start + static_cast<std::size_t>(x)];
-    if (!bg_known || !same(cell.bg, bg) || (cell.ch != ' ' && !(fg_known && same(cell.fg, fg))))
-      return false;
+    if (!paperFits(cell) || !inkFits(cell)) return false;
   }
   return true;
 }

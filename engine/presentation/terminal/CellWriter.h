@@ -51,6 +51,10 @@ class CellWriter {
   void colorsFor(const TermCell& cell, std::string& out);
   /// Whether two colours show alike.
   bool same(std::uint32_t a, std::uint32_t b) const;
+  /// Whether the terminal writes cell's background, and its character's
+  /// colour, as they are now.
+  bool paperFits(const TermCell& cell) const;
+  bool inkFits(const TermCell& cell) const;
   /// Writes one cell at the cursor, which moves right.
   void put(const TermCell& cell, std::string& out);
   /// Whether the cells from x (exclusive) to to (exclusive) in row are

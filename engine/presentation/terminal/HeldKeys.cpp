@@ -6,8 +6,6 @@ HeldKeys::HeldKeys() : keys(KeyCode::COUNT), release_reports(false) {}
 
 void HeldKeys::setReleaseReports(bool on) { release_reports = on; }
 
-bool HeldKeys::getReleaseReports() const { return release_reports; }
-
 bool HeldKeys::press(int code, Time now) {
   if (code < 0 || code >= KeyCode::COUNT) return false;
   Key& key = keys[static_cast<std::size_t>(code)];

@@ -33,7 +33,6 @@ class HeldKeys {
 
   /// From now on the terminal reports releases (true) or not.
   void setReleaseReports(bool on);
-  bool getReleaseReports() const;
 
   /// The key (a KeyCode) was pressed or repeated at now; whether that is a
   /// new press rather than one continuing a hold.

@@ -15,8 +15,7 @@ TerminalOutput::TerminalOutput()
       message_shown(false),
       background(BLACK),
       cell_width(1),
-      cell_height(1),
-      bytes_written(0) {}
+      cell_height(1) {}
 
 TerminalOutput::~TerminalOutput() { close(); }
 
@@ -38,7 +37,6 @@ bool TerminalOutput::open() {
   input.setReading(true);
   columns = rows = 0;
   message_shown = false;
-  bytes_written = 0;
   log.writeLog(1, "TerminalOutput::open(): Drawing in the terminal in %s colours.",
                true_color ? "24-bit" : "8");
   return true;
@@ -52,8 +50,6 @@ void TerminalOutput::close() {
 bool TerminalOutput::isOpen() const { return mode.isActive(); }
 
 InputSource& TerminalOutput::getInput() { return input; }
-
-std::size_t TerminalOutput::getBytesWritten() const { return bytes_written; }
 
 void TerminalOutput::present(const Screen& frame) {
   if (!mode.isActive()) return;
@@ -79,9 +75,7 @@ void TerminalOutput::present(const Screen& frame) {
     composeCells(frame, cell_width, cell_height, background, cells);
     writer.write(cells, width, height, left, top, bytes);
   }
-  if (bytes.empty()) return;
-  mode.write(bytes);
-  bytes_written += bytes.size();
+  if (!bytes.empty()) mode.write(bytes);
 }
 
 }  // namespace vt

@@ -31,9 +31,6 @@ class TerminalOutput : public Output {
   void present(const Screen& frame) override;
   InputSource& getInput() override;
 
-  /// Bytes written to the terminal since it was opened.
-  std::size_t getBytesWritten() const;
-
  private:
   TerminalMode mode;
   TerminalInput input;
@@ -43,7 +40,6 @@ class TerminalOutput : public Output {
   bool message_shown;  // the terminal is too small, and says so
   Color background;
   float cell_width, cell_height;  // of the picture, in pixels
-  std::size_t bytes_written;
 };
 
 }  // namespace vt

@@ -2,8 +2,6 @@
 
 #include <emscripten/html5.h>
 
-#include <cstring>
-
 #include "presentation/web/DomKeys.h"
 
 namespace vt {

@@ -125,7 +125,6 @@ mergeInto(LibraryManager.library, {
     sync();
   },
 
-  vt_canvas_exists__deps: ['$VantleCanvas'],
   vt_canvas_exists: function() {
     return typeof document !== 'undefined' && document.getElementById('canvas') ? 1 : 0;
   },
