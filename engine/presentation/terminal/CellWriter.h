@@ -57,7 +57,7 @@ class CellWriter {
   bool inkFits(const TermCell& cell) const;
   /// Writes one cell at the cursor, which moves right.
   void put(const TermCell& cell, std::string& out);
-  /// Whether the cells from x (exclusive) to to (exclusive) in row are
+  /// Whether the cells after from and before to in row are
   /// cheaper written again than skipped.
   bool bridge(const std::vector<TermCell>& cells, std::size_t row_start, int from, int to) const;
 
